@@ -1,0 +1,60 @@
+// The questions at the end of an installation and the closing sequence of the run.
+
+#include "app/wizard.h"
+#include "report/log_texts.h"
+
+namespace velmora {
+namespace {
+
+BoxAnswer Ask(Wizard& wizard, Text question, BoxOwner owner) {
+    MessageBoxRequest box;
+    box.text = wizard.text[question];
+    box.title = wizard.text[Text::ConfirmTitle];
+    box.icon = BoxIcon::Question;
+    box.buttons = BoxButtons::YesNo;
+    box.owner = owner;
+    return wizard.sys.dialogs.ShowMessage(box);
+}
+
+void Notify(Wizard& wizard, const std::string& text) {
+    MessageBoxRequest box;
+    box.text = text;
+    box.title = wizard.text[Text::WarningTitle];
+    box.icon = BoxIcon::Information;
+    wizard.sys.dialogs.ShowMessage(box);
+}
+
+void OfferLogFile(Wizard& wizard, const WizardOperations& operations) {
+    if (wizard.text[Text::ConfirmTitle].empty()) SetLogFallbackTexts(wizard.text);
+    if (Ask(wizard, Text::AskWriteLog, BoxOwner::None) != BoxAnswer::Yes) return;
+    operations.WriteLogFile();
+    if (!wizard.state.ErrorsFound || wizard.pack.AuthorEmail.empty() || !operations.MailLogFile)
+        return;
+    if (Ask(wizard, Text::AskMailLog, BoxOwner::None) == BoxAnswer::Yes) operations.MailLogFile();
+}
+
+}  // namespace
+
+void ShowFoundFolderNotice(Wizard& wizard) {
+    Notify(wizard, wizard.text[Text::QipFolderFound] + " \"" + wizard.qip.folder + "\"");
+}
+
+bool AskAnotherInstall(Wizard& wizard) {
+    return Ask(wizard, Text::AskAnotherInstall, BoxOwner::MainWindow) == BoxAnswer::Yes;
+}
+
+void CloseWizard(Wizard& wizard, const WizardOperations& operations) {
+    const WizardState& state = wizard.state;
+    if (state.InstallStarted && !state.RebootNeeded) {
+        Notify(wizard, wizard.text[Text::RestartQipNotice]);
+    }
+    if (!state.LanguagePending && state.ErrorsFound && operations.WriteLogFile) {
+        OfferLogFile(wizard, operations);
+    }
+    if (state.RebootNeeded &&
+        Ask(wizard, Text::AskReboot, BoxOwner::None) == BoxAnswer::Yes) {
+        wizard.sys.host.RestartSystem();
+    }
+}
+
+}  // namespace velmora

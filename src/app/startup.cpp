@@ -1,0 +1,41 @@
+// Start-up checks and the reset that opens the language page.
+
+#include "app/wizard.h"
+#include "pack/smp_ini.h"
+#include "platform/text_lines.h"
+
+namespace velmora {
+
+bool CheckWindowsVersion(Wizard& wizard) {
+    const WindowsVersion version = wizard.sys.host.GetWindowsVersion();
+    if (version.major >= 6 || (version.major == 5 && version.minor >= 1)) return true;
+
+    MessageBoxRequest box;
+    box.text = "\r\nVelmora\r\n\r\nNot supported OS..." + std::string(16, ' ');
+    box.title = "Warning...";
+    box.icon = BoxIcon::Error;
+    wizard.sys.dialogs.ShowMessage(box);
+    return false;
+}
+
+void ResetWizardState(Wizard& wizard) {
+    WizardState& state = wizard.state;
+    state.ListIndex = 0;
+    state.LanguageListLocked = false;
+    state.RebootNeeded = false;
+    state.InstallStarted = false;
+    state.CopyListLocked = true;
+    state.ErrorsFound = false;
+    state.ErrorLog.clear();
+
+    // The Exit button asks in English until a language is chosen.
+    wizard.text[Text::ExitQuestion] = "Do you really want to close the program?";
+    wizard.text[Text::ExitTitle] = "Confirmation of exit...";
+
+    const std::vector<std::string> arguments = wizard.sys.host.Arguments();
+    state.TestMode = !arguments.empty() && LowerAscii(arguments[0]) == "testmode";
+
+    LoadPackDescription(wizard);
+}
+
+}  // namespace velmora

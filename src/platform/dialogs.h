@@ -1,0 +1,32 @@
+#pragma once
+// Message boxes and the little the wizard's driver asks of the main window. Every box is
+// system-modal; its title, text and answer are UTF-8.
+
+#include <string>
+
+namespace velmora {
+
+enum class BoxIcon { Error, Question, Information, Warning };
+enum class BoxButtons { Ok, YesNo };
+enum class BoxOwner { None, MainWindow };
+enum class BoxAnswer { Ok, Yes, No };
+
+struct MessageBoxRequest {
+    std::string text;
+    std::string title;
+    BoxIcon icon = BoxIcon::Information;
+    BoxButtons buttons = BoxButtons::Ok;
+    BoxOwner owner = BoxOwner::None;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual BoxAnswer ShowMessage(const MessageBoxRequest& box) = 0;
+
+    // Enables the wizard's Next button (does nothing while the main window does not exist).
+    virtual void EnableNextButton() = 0;
+};
+
+}  // namespace velmora

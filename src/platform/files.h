@@ -1,0 +1,48 @@
+#pragma once
+// Files and folders as the program sees them. Paths and texts are UTF-8; paths use "\" as
+// the separator whatever the system underneath. Text files are kept on disk in the system's
+// ANSI code page; the implementation converts at this boundary.
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// Result of a file operation: ok, or the system's own words for why it failed.
+struct FileStatus {
+    bool ok = true;
+    std::string reason;
+
+    static FileStatus Failed(std::string why) { return {false, std::move(why)}; }
+};
+
+struct FileText {
+    FileStatus status;
+    std::string text;  // UTF-8
+};
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+};
+
+class Files {
+public:
+    virtual ~Files() = default;
+
+    // True when the path names a file whose modification time can be read; a folder is no file.
+    virtual bool IsFile(const std::string& path) = 0;
+
+    // Reads a whole text file. A file that starts with the UTF-8 byte-order mark is taken as
+    // UTF-8 (the mark dropped); every other file is decoded from the ANSI code page.
+    virtual FileText ReadText(const std::string& path) = 0;
+
+    // Writes a text file in the ANSI code page, replacing any earlier file of that name.
+    virtual FileStatus WriteText(const std::string& path, const std::string& text) = 0;
+
+    // The entries of a folder except "." and "..", in the order the file system lists them.
+    // A missing folder has no entries.
+    virtual std::vector<FolderEntry> ListFolder(const std::string& folder) = 0;
+};
+
+}  // namespace velmora

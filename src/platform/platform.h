@@ -1,0 +1,16 @@
+#pragma once
+// Everything the portable core needs from the outside world, in one place.
+
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/host.h"
+
+namespace velmora {
+
+struct Platform {
+    Files& files;
+    Dialogs& dialogs;
+    Host& host;
+};
+
+}  // namespace velmora

@@ -1,0 +1,41 @@
+#pragma once
+// The POSIX side of the platform, used by the native tests: real files in real folders,
+// with "\" in paths taken as "/" and code page 1251 as the ANSI code page.
+
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/host.h"
+
+namespace velmora {
+
+std::string ToPosixPath(const std::string& path);
+
+class PosixFiles : public Files {
+public:
+    bool IsFile(const std::string& path) override;
+    FileText ReadText(const std::string& path) override;
+    FileStatus WriteText(const std::string& path, const std::string& text) override;
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+};
+
+// A host whose facts are set by the caller. A restart is only counted.
+class PosixHost : public Host {
+public:
+    explicit PosixHost(std::string programFolder) : folder_(std::move(programFolder)) {}
+
+    std::string ProgramFolder() override { return folder_; }
+    std::vector<std::string> Arguments() override { return arguments; }
+    WindowsVersion GetWindowsVersion() override { return version; }
+    void RestartSystem() override { ++restarts; }
+
+    std::vector<std::string> arguments;
+    WindowsVersion version{5, 1};
+    int restarts = 0;
+
+private:
+    std::string folder_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,391 @@
+// The page sequence driven by scripted pages, the closing sequence, and the guard.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include "app/unexpected_error.h"
+#include "test_world.h"
+
+namespace velmora::test {
+namespace {
+
+using Action = std::function<void(Wizard&)>;
+
+void Next(Wizard& w) { w.state.BackRequested = false; }
+void Back(Wizard& w) { w.state.BackRequested = true; }
+void Exit(Wizard& w) { w.state.StopRequested = true; }
+void Pass(Wizard&) {}  // a page with nothing to show returns without waiting
+
+Action ChooseFolder(const std::string& folder, bool found = false) {
+    return [=](Wizard& w) {
+        w.qip.folder = folder;
+        w.qip.showFoundMessage = found;
+        w.state.SearchMethod = kManualFolderChoice;
+        w.state.BackRequested = false;
+    };
+}
+
+Action ChooseSearch(int32_t method) {
+    return [=](Wizard& w) {
+        w.state.SearchMethod = method;
+        w.state.BackRequested = false;
+    };
+}
+
+// Pages that act out a script and write down the order in which they ran.
+class ScriptedRun {
+public:
+    explicit ScriptedRun(TestWorld& world) : world_(world) {}
+
+    ScriptedRun& On(const std::string& page, std::initializer_list<Action> actions) {
+        for (const Action& action : actions) script_[page].push_back(action);
+        return *this;
+    }
+
+    WizardOperations Operations() {
+        WizardOperations ops;
+        ops.LanguagePage = Page("Language");
+        ops.AboutProgramPage = Page("AboutProgram");
+        ops.AboutPackPage = Page("AboutPack");
+        ops.PackInfoPage = Page("PackInfo");
+        ops.SearchMethodPage = Page("SearchMethod");
+        ops.SimpleSearchPage = Page("SimpleSearch");
+        ops.SearchResultsPage = Page("SearchResults");
+        ops.InstallModePage = Page("InstallMode");
+        ops.InstallIntoSkins = Page("InstallIntoSkins");
+        ops.InstallIntoInfium = Page("InstallIntoInfium");
+        ops.WriteLogFile = Page("WriteLogFile");
+        ops.MailLogFile = Page("MailLogFile");
+        return ops;
+    }
+
+    // Runs the wizard and returns the pages in the order they ran, separated by blanks.
+    std::string Run() {
+        RunWizard(world_.wizard, Operations());
+        return trace;
+    }
+
+    std::string trace;
+
+private:
+    WizardOperation Page(const std::string& name) {
+        return [this, name] {
+            trace += (trace.empty() ? "" : " ") + name;
+            auto& queue = script_[name];
+            if (queue.empty()) return Next(world_.wizard);
+            const Action action = queue.front();
+            queue.pop_front();
+            action(world_.wizard);
+        };
+    }
+
+    TestWorld& world_;
+    std::map<std::string, std::deque<Action>> script_;
+};
+
+class Driver : public ::testing::Test {
+protected:
+    Driver() { world.wizard.state.LanguageName = "Russian"; }
+
+    std::vector<std::string> BoxTitles() const {
+        std::vector<std::string> titles;
+        for (const MessageBoxRequest& box : world.dialogs.shown) titles.push_back(box.title);
+        return titles;
+    }
+
+    TestWorld world;
+    ScriptedRun run{world};
+};
+
+TEST_F(Driver, ForwardThroughEveryPageToQip2005) {
+    run.On("SearchMethod", {ChooseFolder("C:\\QIP")});
+    EXPECT_EQ(run.Run(),
+              "Language AboutProgram AboutPack PackInfo SearchMethod InstallMode InstallIntoSkins");
+    // After the language page the chosen language is loaded in full.
+    EXPECT_FALSE(world.wizard.state.LanguagePending);
+    EXPECT_EQ(world.wizard.text[Text::BackButtonText], "<< Назад");
+    // The closing question about another installation was asked, owned by the window.
+    ASSERT_EQ(world.dialogs.shown.size(), 1u);
+    EXPECT_EQ(world.dialogs.shown[0].owner, BoxOwner::MainWindow);
+    EXPECT_EQ(world.dialogs.shown[0].text, world.wizard.text[Text::AskAnotherInstall]);
+}
+
+TEST_F(Driver, BackFromEachPageLeadsToItsPredecessor) {
+    run.On("AboutPack", {Back, Next})
+        .On("PackInfo", {Back, Next})
+        .On("SearchMethod", {Back, ChooseFolder("C:\\QIP")})
+        .On("InstallMode", {Back, Next})
+        .On("SearchMethod", {ChooseFolder("C:\\QIP")})
+        .On("InstallIntoSkins", {Back, Next});
+    EXPECT_EQ(run.Run(),
+              "Language AboutProgram AboutPack AboutProgram AboutPack PackInfo AboutPack "
+              "PackInfo SearchMethod PackInfo SearchMethod InstallMode SearchMethod InstallMode "
+              "InstallIntoSkins InstallMode InstallIntoSkins");
+}
+
+TEST_F(Driver, ExitOnAnyPageEndsTheRunAtOnce) {
+    const char* pages[] = {"Language", "AboutProgram", "AboutPack", "PackInfo",
+                           "SearchMethod", "InstallMode", "InstallIntoSkins"};
+    for (const char* page : pages) {
+        TestWorld fresh;
+        fresh.wizard.state.LanguageName = "Russian";
+        ScriptedRun exiting(fresh);
+        if (std::string(page) != "SearchMethod") exiting.On("SearchMethod", {ChooseFolder("C:\\QIP")});
+        exiting.On(page, {Exit});
+        const std::string trace = exiting.Run();
+        EXPECT_EQ(trace.substr(trace.rfind(' ') + 1), page) << trace;
+        EXPECT_TRUE(fresh.dialogs.shown.empty()) << page;
+    }
+}
+
+TEST_F(Driver, HiddenInformationPageIsPassedOverBothWays) {
+    for (const char* switchValue : {"Off", "OFF", "off"}) {
+        TestWorld fresh;
+        fresh.wizard.state.LanguageName = "Russian";
+        fresh.wizard.pack.InfoPageSwitch = switchValue;
+        ScriptedRun hidden(fresh);
+        hidden.On("SearchMethod", {Back, Exit});
+        EXPECT_EQ(hidden.Run(), "Language AboutProgram AboutPack SearchMethod AboutPack "
+                                "SearchMethod")
+            << switchValue;
+    }
+    world.wizard.pack.InfoPageSwitch = "";  // an empty switch shows the page
+    run.On("SearchMethod", {Exit});
+    EXPECT_EQ(run.Run(), "Language AboutProgram AboutPack PackInfo SearchMethod");
+}
+
+TEST_F(Driver, AboutPackPageWithNothingToShowIsPassedOverBothWays) {
+    run.On("AboutPack", {Pass, Pass}).On("PackInfo", {Back, Exit});
+    EXPECT_EQ(run.Run(), "Language AboutProgram AboutPack PackInfo AboutPack AboutProgram "
+                         "AboutPack PackInfo");
+}
+
+TEST_F(Driver, SimplifiedSearchFindsQip2005OrInfiumByItsExecutable) {
+    world.MakeFolder("QIP");
+    world.MakeFolder("Infium");
+    world.Write("Infium\\infium.exe", "");
+    const std::string qip = world.folder + "\\QIP";
+    const std::string infium = world.folder + "\\Infium";
+    run.On("SearchMethod", {ChooseSearch(kSimplifiedSearch), ChooseSearch(kSimplifiedSearch)})
+        .On("SearchResults", {ChooseFolder(qip), ChooseFolder(infium)});
+    world.dialogs.answers = {BoxAnswer::Yes, BoxAnswer::No};
+    EXPECT_EQ(run.Run(),
+              "Language AboutProgram AboutPack PackInfo SearchMethod SimpleSearch SearchResults "
+              "InstallMode InstallIntoSkins SearchMethod SimpleSearch SearchResults "
+              "InstallIntoInfium");
+    EXPECT_TRUE(world.wizard.qip.isInfium);
+}
+
+TEST_F(Driver, NothingFoundOrBackFromTheListReturnsToTheSearchMethodWithNextEnabled) {
+    run.On("SearchMethod", {ChooseSearch(kSimplifiedSearch), ChooseSearch(kSimplifiedSearch),
+                            ChooseSearch(kSimplifiedSearch), Exit})
+        .On("SimpleSearch", {Next, Next, Back})
+        .On("SearchResults", {ChooseFolder(""), [](Wizard& w) {
+                                  ChooseFolder("C:\\QIP")(w);
+                                  w.state.BackRequested = true;
+                              }});
+    EXPECT_EQ(run.Run(),
+              "Language AboutProgram AboutPack PackInfo SearchMethod SimpleSearch SearchResults "
+              "SearchMethod SimpleSearch SearchResults SearchMethod SimpleSearch SearchMethod");
+    EXPECT_EQ(world.dialogs.nextEnabled, 2);
+}
+
+TEST_F(Driver, FoundFolderNoticeNamesTheFolderBeforeTheInstallation) {
+    run.On("SearchMethod", {ChooseFolder("C:\\Program Files\\QIP", true)})
+        .On("InstallMode", {Exit});
+    run.Run();
+    ASSERT_EQ(world.dialogs.shown.size(), 1u);
+    const MessageBoxRequest& notice = world.dialogs.shown[0];
+    EXPECT_EQ(notice.title, "Предупреждение...");
+    EXPECT_EQ(notice.text, "Папка QIP`а успешно найдена!\r\nПуть к найденной папке: "
+                           "\"C:\\Program Files\\QIP\"");
+    EXPECT_EQ(notice.icon, BoxIcon::Information);
+    EXPECT_EQ(notice.owner, BoxOwner::None);
+}
+
+TEST_F(Driver, BackOrCancelInTheInfiumInstallationReturnsToTheSearchMethod) {
+    run.On("SearchMethod", {ChooseFolder("C:\\Infium"), ChooseFolder("C:\\Infium"), Exit})
+        .On("InstallIntoInfium", {Back, Next});
+    world.wizard.qip.isInfium = true;  // as the folder check found it
+    world.dialogs.answers = {BoxAnswer::Yes};
+    EXPECT_EQ(run.Run(),
+              "Language AboutProgram AboutPack PackInfo SearchMethod InstallIntoInfium "
+              "SearchMethod InstallIntoInfium SearchMethod");
+}
+
+TEST_F(Driver, WindowsOlderThanXpIsRefusedBeforeAnyPage) {
+    const std::pair<WindowsVersion, bool> versions[] = {
+        {{4, 10}, false}, {{5, 0}, false}, {{5, 1}, true}, {{5, 2}, true}, {{6, 0}, true}};
+    for (const auto& [version, runs] : versions) {
+        TestWorld fresh;
+        fresh.host.version = version;
+        ScriptedRun versioned(fresh);
+        versioned.On("Language", {Exit});
+        EXPECT_EQ(versioned.Run(), runs ? "Language" : "") << version.major << version.minor;
+        if (runs) continue;
+        ASSERT_EQ(fresh.dialogs.shown.size(), 1u);
+        const MessageBoxRequest& box = fresh.dialogs.shown[0];
+        EXPECT_EQ(box.text, "\r\nVelmora\r\n\r\nNot supported OS...                ");
+        EXPECT_EQ(box.title, "Warning...");
+        EXPECT_EQ(box.icon, BoxIcon::Error);
+        EXPECT_EQ(box.owner, BoxOwner::None);
+    }
+}
+
+// --- The closing sequence ---------------------------------------------------------------------
+
+TEST_F(Driver, ExitOnTheLanguagePageNeverOffersTheLog) {
+    run.On("Language", {[](Wizard& w) {
+               LogProblem(w.state, "Broken.txt | Error in file, not for loading!");
+               Exit(w);
+           }});
+    run.Run();
+    EXPECT_TRUE(world.dialogs.shown.empty());
+}
+
+TEST_F(Driver, Qip2005InstallationAsksToRestartQipOrTheSystem) {
+    for (const bool quotaRaised : {false, true}) {
+        TestWorld fresh;
+        fresh.wizard.state.LanguageName = "Russian";
+        ScriptedRun installing(fresh);
+        installing.On("SearchMethod", {ChooseFolder("C:\\QIP")})
+            .On("InstallIntoSkins", {[=](Wizard& w) {
+                    w.state.InstallStarted = true;
+                    w.state.RebootNeeded = quotaRaised;
+                }});
+        fresh.dialogs.answers = {BoxAnswer::No, BoxAnswer::Yes};
+        installing.Run();
+        ASSERT_EQ(fresh.dialogs.shown.size(), 2u);
+        const MessageBoxRequest& last = fresh.dialogs.shown[1];
+        if (quotaRaised) {
+            EXPECT_EQ(last.text, fresh.wizard.text[Text::AskReboot]);
+            EXPECT_EQ(last.buttons, BoxButtons::YesNo);
+            EXPECT_EQ(fresh.host.restarts, 1);
+        } else {
+            EXPECT_EQ(last.text, "Для использования новых смайлов, необходимо перезапустить QIP.");
+            EXPECT_EQ(last.icon, BoxIcon::Information);
+            EXPECT_EQ(fresh.host.restarts, 0);
+        }
+    }
+}
+
+TEST_F(Driver, TheLogIsOfferedAndMailedOnlyAfterItWasWritten) {
+    struct Case {
+        std::deque<BoxAnswer> answers;
+        const char* email;
+        bool writerClearsErrors;
+        const char* trace;  // the closing operations that ran
+        size_t questions;
+    };
+    const Case cases[] = {
+        {{BoxAnswer::No}, "a@b.example", false, "", 1},
+        {{BoxAnswer::Yes, BoxAnswer::Yes}, "a@b.example", false, "WriteLogFile MailLogFile", 2},
+        {{BoxAnswer::Yes, BoxAnswer::No}, "a@b.example", false, "WriteLogFile", 2},
+        {{BoxAnswer::Yes}, "", false, "WriteLogFile", 1},
+        {{BoxAnswer::Yes}, "a@b.example", true, "WriteLogFile", 1},
+    };
+    for (const Case& c : cases) {
+        TestWorld fresh;
+        fresh.wizard.state.LanguageName = "Russian";
+        fresh.wizard.pack.AuthorEmail = c.email;
+        ScriptedRun closing(fresh);
+        closing.On("AboutProgram", {[](Wizard& w) {
+                       LogProblem(w.state, "a problem");
+                       Exit(w);
+                   }});
+        closing.On("WriteLogFile", {[&](Wizard& w) {
+                       if (c.writerClearsErrors) w.state.ErrorsFound = false;
+                   }});
+        fresh.dialogs.answers = c.answers;
+        const std::string trace = closing.Run();
+        EXPECT_EQ(trace.substr(std::string("Language AboutProgram").size()),
+                  std::string(*c.trace ? " " : "") + c.trace);
+        ASSERT_EQ(fresh.dialogs.shown.size(), c.questions);
+        EXPECT_EQ(fresh.dialogs.shown[0].title, "Подтверждение...");
+        EXPECT_EQ(fresh.dialogs.shown[0].text,
+                  "При установке смайл-пака были обнаружены ошибки, создать LOG-файл с отчетом о "
+                  "них?");
+        EXPECT_EQ(fresh.dialogs.shown[0].owner, BoxOwner::None);
+    }
+}
+
+TEST_F(Driver, AnEmptyConfirmationTitleGetsTheEnglishLogQuestions) {
+    world.wizard.state.LanguagePending = false;
+    world.wizard.state.ErrorsFound = true;
+    CloseWizard(world.wizard, run.Operations());
+    ASSERT_EQ(world.dialogs.shown.size(), 1u);
+    EXPECT_EQ(world.dialogs.shown[0].title, "Confirm...");
+    EXPECT_EQ(world.dialogs.shown[0].text,
+              "During install smiles-pack were found errors, create LOG-file with report?");
+}
+
+TEST_F(Driver, AnUnexpectedErrorStillClosesTheWizardOnceAndIsNamed) {
+    run.On("SearchMethod", {ChooseFolder("C:\\QIP")})
+        .On("InstallIntoSkins", {[](Wizard& w) {
+                w.state.InstallStarted = true;
+                throw UnexpectedFileError("C:\\QIP\\Skins\\Blue\\Smilies\\Animated\\a.gif",
+                                          "Access is denied.");
+            }});
+    run.Run();
+    EXPECT_EQ(BoxTitles(), (std::vector<std::string>{"Предупреждение...", "Velmora: Error..."}));
+    EXPECT_EQ(world.dialogs.shown[1].text,
+              "The wizard had to stop: a file could not be used.\r\n\r\n"
+              "File: \"C:\\QIP\\Skins\\Blue\\Smilies\\Animated\\a.gif\"\r\n"
+              "Reason: Access is denied.");
+    EXPECT_EQ(world.dialogs.shown[1].icon, BoxIcon::Error);
+}
+
+TEST_F(Driver, AnErrorInsideTheClosingSequenceIsShownAndNothingRunsTwice) {
+    run.On("AboutProgram", {[](Wizard& w) {
+               LogProblem(w.state, "a problem");
+               throw std::runtime_error("out of memory");
+           }})
+        .On("WriteLogFile", {[](Wizard&) { throw UnexpectedFileError("C:\\LOG.txt", "Disk full"); }});
+    world.dialogs.answers = {BoxAnswer::Yes};
+    EXPECT_EQ(run.Run(), "Language AboutProgram WriteLogFile");
+    // The first failure is the one the user is told about.
+    EXPECT_EQ(BoxTitles(), (std::vector<std::string>{"Подтверждение...", "Velmora: Error..."}));
+    EXPECT_EQ(world.dialogs.shown[1].text,
+              "The wizard had to stop because of an unexpected error.\r\n\r\n"
+              "Reason: out of memory");
+}
+
+// --- The reset at the start of the language page ------------------------------------------------
+
+TEST_F(Driver, ResetReadsTheSwitchFromTheFirstArgumentOnly) {
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{}, false},
+        {{"TESTMODE"}, true},
+        {{"TestMode", "more"}, true},
+        {{"x", "testmode"}, false},
+        {{"testmode2"}, false},
+    };
+    for (const auto& [arguments, testMode] : cases) {
+        world.host.arguments = arguments;
+        ResetWizardState(world.wizard);
+        EXPECT_EQ(world.wizard.state.TestMode, testMode) << arguments.size();
+    }
+}
+
+TEST_F(Driver, ResetClearsTheRunAndLoadsThePack) {
+    WizardState& state = world.wizard.state;
+    state.ListIndex = 4;
+    state.LanguageListLocked = true;
+    state.InstallStarted = state.RebootNeeded = true;
+    state.CopyListLocked = false;
+    LogProblem(state, "old");
+    ResetWizardState(world.wizard);
+    EXPECT_EQ(state.ListIndex, 0);
+    EXPECT_FALSE(state.LanguageListLocked || state.InstallStarted || state.RebootNeeded);
+    EXPECT_TRUE(state.CopyListLocked);
+    EXPECT_EQ(world.wizard.text[Text::ExitQuestion], "Do you really want to close the program?");
+    EXPECT_EQ(world.wizard.text[Text::ExitTitle], "Confirmation of exit...");
+    // The folder has no pack, so loading it logged the one problem and stopped the wizard.
+    EXPECT_EQ(state.ErrorLog, "\r\nError in \"SMP.ini\" Error data: File not found.");
+    EXPECT_TRUE(state.StopRequested);
+}
+
+}  // namespace
+}  // namespace velmora::test
