@@ -1,0 +1,37 @@
+#pragma once
+// The Windows side of the platform: W functions only, texts converted at the call.
+
+#include <windows.h>
+
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/host.h"
+
+namespace velmora {
+
+class Win32Files : public Files {
+public:
+    bool IsFile(const std::string& path) override;
+    FileText ReadText(const std::string& path) override;
+    FileStatus WriteText(const std::string& path, const std::string& text) override;
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+};
+
+class Win32Dialogs : public Dialogs {
+public:
+    BoxAnswer ShowMessage(const MessageBoxRequest& box) override;
+    void EnableNextButton() override;
+
+    // The wizard's window once it exists; boxes owned by the window need it.
+    HWND mainWindow = nullptr;
+};
+
+class Win32Host : public Host {
+public:
+    std::string ProgramFolder() override;
+    std::vector<std::string> Arguments() override;
+    WindowsVersion GetWindowsVersion() override;
+    void RestartSystem() override;
+};
+
+}  // namespace velmora

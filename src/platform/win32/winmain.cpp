@@ -1,0 +1,22 @@
+// The program's entry on Windows: the real platform, the pages, and the wizard.
+
+#include "platform/win32/win32_platform.h"
+
+#include <commctrl.h>
+
+#include "app/wizard.h"
+#include "ui/pages.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    InitCommonControls();
+
+    velmora::Win32Files files;
+    velmora::Win32Dialogs dialogs;
+    velmora::Win32Host host;
+    velmora::Platform platform{files, dialogs, host};
+    velmora::Wizard wizard(platform);
+    velmora::WizardWindow window(wizard, dialogs);
+
+    velmora::RunWizard(wizard, velmora::MakeWizardPages(window));
+    return 0;
+}
