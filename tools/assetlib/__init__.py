@@ -1,0 +1,1 @@
+"""Drawing and file-format helpers for the asset generator (standard library only)."""
