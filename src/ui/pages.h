@@ -1,18 +1,13 @@
 #pragma once
-// The wizard's pages in the main window.
+// The wizard's pages in the main window, handed to the driver as its operations.
 
 #include "app/wizard.h"
-#include "platform/win32/win32_platform.h"
+#include "ui/toolkit.h"
 
 namespace velmora {
 
-// What the pages share: the run's records and the main window they fill.
-struct WizardWindow {
-    WizardWindow(Wizard& w, Win32Dialogs& d) : wizard(w), dialogs(d) {}
-
-    Wizard& wizard;
-    Win32Dialogs& dialogs;
-};
+void LanguagePage(WizardWindow& window);
+void AboutProgramPage(WizardWindow& window);
 
 WizardOperations MakeWizardPages(WizardWindow& window);
 
