@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Builds Velmora.exe, lays out a demo next to it (the program with the sample pack and the
+# English texts, and demo QIP 2005 and QIP Infium folders) and starts the wizard under Wine:
+# on your display when there is one, otherwise on a virtual one. Saves a screenshot either way.
+set -eu
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$top"
+tools/setup.sh
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+
+demo=$top/out/demo
+stand_ins=$top/build/windows/examples/stand-ins
+rm -rf "$demo"
+mkdir -p "$demo/Velmora"
+cp build/windows/Velmora.exe "$demo/Velmora/"
+cp -r "examples/Source SMP" examples/Language "$demo/Velmora/"
+# The installation changes the messenger folders, so the demo works on copies.
+cp -r "examples/demo/QIP 2005" "examples/demo/QIP Infium" "$demo/"
+cp "$stand_ins/qip.exe" "$demo/QIP 2005/"
+cp "$stand_ins/infium.exe" "$demo/QIP Infium/"
+
+export WINEARCH=win32 WINEDEBUG=-all WINEPREFIX=$top/out/wineprefix
+export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Making a 32-bit Wine prefix in $WINEPREFIX (once)..."
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+fi
+
+xvfb_pid=""
+if [ -z "${DISPLAY:-}" ] || ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+    for n in $(seq 90 189); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        export DISPLAY=:$n
+        sleep 1
+        break
+    done
+    echo "No display found: the wizard runs on the virtual display $DISPLAY."
+fi
+
+wine "$demo/Velmora/Velmora.exe" &
+wizard=$!
+shot=$top/out/demo-screenshot.png
+for _ in $(seq 1 40); do
+    xdotool search --name "Velmora" >/dev/null 2>&1 && break
+    sleep 0.25
+done
+sleep 2
+import -window root "$shot"
+echo "Screenshot of the wizard: $shot"
+echo "The demo lies in $demo (messenger folders: \"$demo/QIP 2005\", \"$demo/QIP Infium\")."
+
+if [ -n "$xvfb_pid" ]; then
+    wineserver -k
+    kill "$xvfb_pid" 2>/dev/null || true
+else
+    echo "The wizard is running on your display; close it to end the demo."
+    wait "$wizard" || true
+fi

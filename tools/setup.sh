@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Velmora needs on Debian: the native compiler and
+# GoogleTest, the mingw-w64 cross compiler, 32-bit Wine, Xvfb and ImageMagick for screenshots.
+# Does nothing when everything is there already.
+set -eu
+
+need=()
+have() { command -v "$1" >/dev/null 2>&1; }
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
+
+have cmake || need+=(cmake)
+have g++ || need+=(g++)
+have make || need+=(make)
+have_pkg libgtest-dev || need+=(libgtest-dev)
+have i686-w64-mingw32-g++ || need+=(mingw-w64)
+have wine || need+=(wine)
+have_pkg wine32:i386 || need+=(wine32:i386)
+have Xvfb || need+=(xvfb)
+have import || need+=(imagemagick)
+have xdotool || need+=(xdotool)
+have python3 || need+=(python3)
+
+[ ${#need[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${need[*]}"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${need[@]}" \
+    ca-certificates
