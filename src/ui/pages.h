@@ -8,6 +8,8 @@ namespace velmora {
 
 void LanguagePage(WizardWindow& window);
 void AboutProgramPage(WizardWindow& window);
+void AboutPackPage(WizardWindow& window);
+void PackInfoPage(WizardWindow& window);
 
 WizardOperations MakeWizardPages(WizardWindow& window);
 

@@ -179,27 +179,6 @@ TEST_F(SmpIni, AFaultyFileStillLendsItsValuesOutsideTestModeOnly) {
     EXPECT_TRUE(strict.wizard.state.StopRequested);
 }
 
-// A file layer on which one file exists but cannot be read, as a locked file on Windows.
-class LockedFile : public Files {
-public:
-    LockedFile(Files& real, std::string path) : real_(real), locked_(std::move(path)) {}
-    bool IsFile(const std::string& path) override { return real_.IsFile(path); }
-    FileText ReadText(const std::string& path) override {
-        if (path == locked_) return {FileStatus::Failed("The file is in use"), ""};
-        return real_.ReadText(path);
-    }
-    FileStatus WriteText(const std::string& path, const std::string& text) override {
-        return real_.WriteText(path, text);
-    }
-    std::vector<FolderEntry> ListFolder(const std::string& folder) override {
-        return real_.ListFolder(folder);
-    }
-
-private:
-    Files& real_;
-    std::string locked_;
-};
-
 TEST_F(SmpIni, AnUnreadableFileStopsTheWizardAndNamesTheReasonInEveryMode) {
     WriteDescription(SoundDescription());
     LockedFile locked(world.realFiles, SmpIniPath());

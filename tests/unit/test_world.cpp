@@ -25,6 +25,11 @@ BoxAnswer ScriptedDialogs::ShowMessage(const MessageBoxRequest& box) {
     return answer;
 }
 
+FileText LockedFile::ReadText(const std::string& path) {
+    if (path == locked_) return {FileStatus::Failed("The file is in use"), ""};
+    return real_.ReadText(path);
+}
+
 TestWorld::TestWorld()
     : folder(MakeTempFolder()),
       host(folder),

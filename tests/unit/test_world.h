@@ -21,6 +21,24 @@ public:
     int nextEnabled = 0;
 };
 
+// A file layer on which one file exists but cannot be read, as a locked file on Windows.
+class LockedFile : public Files {
+public:
+    LockedFile(Files& real, std::string path) : real_(real), locked_(std::move(path)) {}
+    bool IsFile(const std::string& path) override { return real_.IsFile(path); }
+    FileText ReadText(const std::string& path) override;
+    FileStatus WriteText(const std::string& path, const std::string& text) override {
+        return real_.WriteText(path, text);
+    }
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override {
+        return real_.ListFolder(folder);
+    }
+
+private:
+    Files& real_;
+    std::string locked_;
+};
+
 class TestWorld {
 public:
     TestWorld();

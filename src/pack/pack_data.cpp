@@ -1,0 +1,247 @@
+#include "pack/pack_data.h"
+
+#include "platform/text_lines.h"
+
+namespace velmora {
+namespace {
+
+constexpr const char* kBoxTitle = "Velmora: Error in Smiles-Pack Data...";
+constexpr const char* kTenBlanks = "          ";
+
+// The four smile folders, in the order they are checked. A Lite Dark folder sits two rows
+// below the Single Full Light folder of the same kind.
+enum FolderIndex { kAnimatedFullLight, kStaticFullLight, kAnimatedLiteDark, kStaticLiteDark };
+constexpr int kFolderCount = 4;
+
+struct SmileFolder {
+    const char* name;
+    bool animated;
+    bool liteDark;
+    std::string PackDescription::*declared;
+    int noDefineCode;
+    int tooFewLinesCode;
+    int tooManyLinesCode;
+    const char* countLabel;  // opens the warning that SMP.ini declares another count
+    const char* linesLabel;  // opens the warning that _define.ini has more lines than smiles
+};
+
+const SmileFolder kFolders[kFolderCount] = {
+    {"Animated Single Full Light", true, false, &PackDescription::AnimatedFullLightCount,
+     kNoAnimatedFullLightDefine, kAnimatedFullLightTooFewLines, kAnimatedFullLightTooManyLines,
+     "> \"SMP.ini\" - amount of animated smiles [Single Full Light] (",
+     "> Animated Single Full Light: amount strings in \"_define.ini\" ("},
+    {"Static Single Full Light", false, false, &PackDescription::StaticFullLightCount,
+     kNoStaticFullLightDefine, kStaticFullLightTooFewLines, kStaticFullLightTooManyLines,
+     "> \"SMP.ini\" - amount of static smiles [Single Full Light] (",
+     "> Static Single Full Light: amount strings in \"_define.ini\" ("},
+    {"Animated Lite Dark", true, true, &PackDescription::AnimatedLiteDarkCount,
+     kNoAnimatedLiteDarkDefine, kAnimatedLiteDarkTooFewLines, kAnimatedLiteDarkTooManyLines,
+     "> \"SMP.ini\" - amount of animated smiles [Lite Dark] (",
+     "> Animated Lite Dark: amount strings in \"_define.ini\" ("},
+    {"Static Lite Dark", false, true, &PackDescription::StaticLiteDarkCount,
+     kNoStaticLiteDarkDefine, kStaticLiteDarkTooFewLines, kStaticLiteDarkTooManyLines,
+     "> \"SMP.ini\" - amount of static smiles [Lite Dark] (",
+     "> Static Lite Dark: amount strings in \"_define.ini\" ("},
+};
+
+// The report lists the animated folders before the static ones.
+constexpr FolderIndex kReportOrder[] = {kAnimatedFullLight, kAnimatedLiteDark, kStaticFullLight,
+                                        kStaticLiteDark};
+
+// What one folder check noted for the warning report.
+struct Finding {
+    bool countDiffers = false;
+    bool linesExceed = false;
+    int declared = 0;
+    int lines = 0;
+    int smiles = 0;
+};
+
+std::string FolderPath(Wizard& wizard, FolderIndex index) {
+    return wizard.sys.host.ProgramFolder() + "\\Source SMP\\" + kFolders[index].name;
+}
+
+int DeclaredCount(const PackDescription& pack, FolderIndex index) {
+    int32_t value = 0;
+    return ParseInteger(pack.*kFolders[index].declared, value) ? value : 0;
+}
+
+bool IsExamined(Wizard& wizard, FolderIndex index, int mode) {
+    const SmileFolder& folder = kFolders[index];
+    const int32_t kinds = wizard.pack.SmileKinds;
+    if (folder.animated ? kinds < 0 : kinds > 0) return false;
+    if (!folder.liteDark) return true;
+    if (mode <= kSingleFamilyMode) return false;
+    // A pack may leave out the static lite smiles by declaring none; the animated ones it may not.
+    return folder.animated || DeclaredCount(wizard.pack, index) > 0;
+}
+
+// Counts the lines of a list file that the check needs, or says why it cannot.
+PackDataCheck CountListLines(Wizard& wizard, const std::string& path, int& lines) {
+    const LineCount count = CountFileLines(wizard, path);
+    if (!count.status.ok) return {kListFileUnreadable, path, count.status.reason};
+    lines = count.lines;
+    return {};
+}
+
+// The smiles of a folder: its own image files, or for a lite folder of a "fulllite" pack the
+// full set less the smiles its DeleteLite.ini leaves out.
+PackDataCheck CountSmiles(Wizard& wizard, FolderIndex index, int mode, int& smiles) {
+    const SmileFolder& folder = kFolders[index];
+    if (!folder.liteDark || mode != kFullLiteMode) {
+        smiles = CountSmileFiles(wizard, FolderPath(wizard, index), folder.animated);
+        return {};
+    }
+    const std::string listPath = FolderPath(wizard, index) + "\\DeleteLite.ini";
+    if (!wizard.sys.files.IsFile(listPath)) return {kListFileMissing, listPath, ""};
+    int leftOut = 0;
+    const PackDataCheck check = CountListLines(wizard, listPath, leftOut);
+    if (check.code != kPackDataSound) return check;
+    const auto fullSet = static_cast<FolderIndex>(index - kAnimatedLiteDark);
+    smiles = CountSmileFiles(wizard, FolderPath(wizard, fullSet), folder.animated) - leftOut;
+    return {};
+}
+
+PackDataCheck CheckFolder(Wizard& wizard, FolderIndex index, int mode, Finding& finding) {
+    const SmileFolder& folder = kFolders[index];
+    const std::string definePath = FolderPath(wizard, index) + "\\_define.ini";
+    if (!wizard.sys.files.IsFile(definePath)) return {folder.noDefineCode, "", ""};
+    int lines = 0;
+    PackDataCheck check = CountListLines(wizard, definePath, lines);
+    if (check.code == kPackDataSound) check = CountSmiles(wizard, index, mode, finding.smiles);
+    if (check.code != kPackDataSound) return check;
+
+    const int smiles = finding.smiles;
+    const int declared = DeclaredCount(wizard.pack, index);
+    if (smiles > lines) return {folder.tooFewLinesCode, "", ""};
+    finding.lines = lines;
+    finding.declared = declared;
+    finding.linesExceed = smiles < lines;
+    finding.countDiffers = smiles != declared;
+    // Surplus lines are tolerable only while SMP.ini does not claim those smiles as well.
+    if (smiles < lines && smiles < declared) return {folder.tooManyLinesCode, "", ""};
+    if (smiles != declared) wizard.pack.*folder.declared = std::to_string(smiles);
+    return {};
+}
+
+std::string WarningReport(Wizard& wizard, const Finding (&findings)[kFolderCount]) {
+    std::string report;
+    if (wizard.state.TestMode) report = wizard.text[Text::PackDataErrorHead] + "\r\n\r\n";
+    for (const FolderIndex index : kReportOrder) {
+        const Finding& f = findings[index];
+        if (!f.countDiffers) continue;
+        report += kFolders[index].countLabel + std::to_string(f.declared) +
+                  ") <> amount smiles (" + std::to_string(f.smiles) + ")" + kTenBlanks + "\r\n";
+    }
+    for (const FolderIndex index : kReportOrder) {
+        const Finding& f = findings[index];
+        if (!f.linesExceed) continue;
+        report += std::string("\r\n") + kFolders[index].linesLabel + std::to_string(f.lines) +
+                  ") > amount smiles (" + std::to_string(f.smiles) + ")" + kTenBlanks;
+    }
+    return report;
+}
+
+void ShowErrorBox(Wizard& wizard, const std::string& text) {
+    MessageBoxRequest box;
+    box.title = kBoxTitle;
+    box.text = text;
+    box.icon = BoxIcon::Error;
+    wizard.sys.dialogs.ShowMessage(box);
+}
+
+void ReportWarnings(Wizard& wizard, const std::string& report) {
+    if (wizard.state.TestMode) {
+        ShowErrorBox(wizard, report);
+    } else {
+        LogProblem(wizard.state, report);
+    }
+}
+
+// What the user is told (after the line that installation is impossible) and what LOG.txt
+// gets after "Critical error: ".
+struct FatalMessage {
+    std::string text;
+    std::string logLine;
+};
+
+bool DescribeFolderFault(const UiStrings& text, int code, FatalMessage& message) {
+    for (const SmileFolder& folder : kFolders) {
+        const std::string name = folder.name;
+        const std::string quoted = " \"" + name + "\".";
+        if (code == folder.noDefineCode) {
+            message = {text[Text::PackDataFolderHead] + name + text[Text::PackDataNoDefineIni],
+                       "Not found \"_define.ini\", folder: " + name};
+        } else if (code == folder.tooFewLinesCode) {
+            message = {text[Text::PackDataTooFewLines] + quoted,
+                       "In \"_define.ini\" string count < smiles count, folder: " + name};
+        } else if (code == folder.tooManyLinesCode) {
+            message = {text[Text::PackDataTooManyLines] + quoted,
+                       "In \"_define.ini\" string count & count in \"SMP.ini\" > smiles count, "
+                       "folder: " + name};
+        } else {
+            continue;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool DescribeFault(const UiStrings& text, const PackDataCheck& check, FatalMessage& message) {
+    if (check.code == kListFileMissing) {
+        message = {"File not found: \"" + check.file + "\".", "Not found file: " + check.file};
+        return true;
+    }
+    if (check.code == kListFileUnreadable) {
+        message = {"File cannot be read: \"" + check.file + "\" (" + check.reason + ").",
+                   "Cannot read file: " + check.file + " (" + check.reason + ")"};
+        return true;
+    }
+    return DescribeFolderFault(text, check.code, message);
+}
+
+}  // namespace
+
+LineCount CountFileLines(Wizard& wizard, const std::string& path) {
+    const FileText file = wizard.sys.files.ReadText(path);
+    LineCount count;
+    count.status = file.status;
+    if (file.status.ok) count.lines = static_cast<int>(SplitLines(file.text).size());
+    return count;
+}
+
+int CountSmileFiles(Wizard& wizard, const std::string& folder, bool animated) {
+    const std::string wanted = animated ? ".gif" : ".bmp";
+    int count = 0;
+    for (const FolderEntry& entry : wizard.sys.files.ListFolder(folder)) {
+        const size_t dot = entry.name.rfind('.');
+        if (dot != std::string::npos && LowerAscii(entry.name.substr(dot)) == wanted) ++count;
+    }
+    return count;
+}
+
+PackDataCheck ValidatePackData(Wizard& wizard, int mode) {
+    Finding findings[kFolderCount];
+    for (int i = 0; i < kFolderCount; ++i) {
+        const auto index = static_cast<FolderIndex>(i);
+        if (!IsExamined(wizard, index, mode)) continue;
+        const PackDataCheck check = CheckFolder(wizard, index, mode, findings[index]);
+        if (check.code != kPackDataSound) return check;
+    }
+    for (const Finding& f : findings) {
+        if (f.countDiffers || f.linesExceed) {
+            ReportWarnings(wizard, WarningReport(wizard, findings));
+            break;
+        }
+    }
+    return {};
+}
+
+void ReportPackDataError(Wizard& wizard, const PackDataCheck& check) {
+    FatalMessage message;
+    if (!DescribeFault(wizard.text, check, message)) return;
+    ShowErrorBox(wizard, wizard.text[Text::PackDataInstallImpossible] + "\r\n\r\n" + message.text);
+    if (!wizard.state.TestMode) LogProblem(wizard.state, "Critical error: " + message.logLine);
+}
+
+}  // namespace velmora

@@ -1,0 +1,65 @@
+#pragma once
+// The check of the pack's smile folders: the smiles found in each folder against the lines of
+// its _define.ini and the count that SMP.ini declares. Tolerable differences correct the
+// declared counts and are reported; anything else makes the pack impossible to install.
+
+#include <string>
+
+#include "app/wizard.h"
+
+namespace velmora {
+
+// Which folders the check looks at, by the pack's type.
+enum PackDataMode : int {
+    kSingleFamilyMode = 0,  // the Single Full Light folders only
+    kFullLiteMode = 1,      // the Lite Dark smiles are the full set less DeleteLite.ini
+    kLightDarkMode = 2,     // the Lite Dark folders are counted by their own files
+};
+
+// Results of ValidatePackData; 0 means installable, warnings included.
+enum PackDataCode : int {
+    kPackDataSound = 0,
+    kNoAnimatedFullLightDefine = 1,
+    kNoStaticFullLightDefine = 2,
+    kAnimatedFullLightTooFewLines = 3,
+    kStaticFullLightTooFewLines = 4,
+    kAnimatedFullLightTooManyLines = 5,  // too many lines and too high a declared count
+    kStaticFullLightTooManyLines = 6,
+    kNoAnimatedLiteDarkDefine = 7,
+    kNoStaticLiteDarkDefine = 8,
+    kAnimatedLiteDarkTooFewLines = 9,
+    kStaticLiteDarkTooFewLines = 10,
+    kAnimatedLiteDarkTooManyLines = 11,
+    kStaticLiteDarkTooManyLines = 12,
+    kListFileMissing = 13,     // DeleteLite.ini is needed but absent
+    kListFileUnreadable = 14,  // _define.ini or DeleteLite.ini is there but cannot be read
+};
+
+struct PackDataCheck {
+    int code = kPackDataSound;
+    std::string file;    // full path of the list file, for the two list-file codes
+    std::string reason;  // the system's words, for an unreadable list file
+};
+
+struct LineCount {
+    FileStatus status;
+    int lines = 0;
+};
+
+// The lines of a text file; empty and comment lines count, a final line break adds none.
+LineCount CountFileLines(Wizard& wizard, const std::string& path);
+
+// The entries directly in a folder whose extension is ".gif" (animated) or ".bmp", in any
+// letter case; sub-folders with such a name count too. A missing folder holds none.
+int CountSmileFiles(Wizard& wizard, const std::string& folder, bool animated);
+
+// Checks the folders of the mode, rewrites declared counts that differ from the smiles found,
+// and reports warnings (a message box in test mode, LOG.txt otherwise). The first fatal
+// finding ends the check and is returned without any warning.
+PackDataCheck ValidatePackData(Wizard& wizard, int mode);
+
+// Tells the user why the pack cannot be installed and, outside test mode, logs it. The caller
+// stops the wizard.
+void ReportPackDataError(Wizard& wizard, const PackDataCheck& check);
+
+}  // namespace velmora

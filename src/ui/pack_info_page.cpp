@@ -1,0 +1,21 @@
+// The fourth page: the summary of the pack, after its smile folders were checked.
+
+#include "pack/pack_info.h"
+#include "ui/pages.h"
+
+namespace velmora {
+
+void PackInfoPage(WizardWindow& window) {
+    const PackInfoText info = BuildPackInfo(window.wizard);
+    if (window.wizard.state.StopRequested) return;
+    SetText(window.PageCaption, window.wizard.text[Text::PackInfoCaption]);
+    const std::vector<ControlRow> rows = {
+        {L"static", SS_ETCHEDFRAME, 78, 151, 344, info.height + 4, 0, Font::None, ""},
+        {L"edit", ES_MULTILINE, 80, 153, 340, info.height, 0, Font::Text, info.text},
+    };
+    std::vector<HWND> controls = MakeControls(window, rows);
+    WaitForPage(window, window.NextButton);
+    if (window.MainWindow) DestroyControls(controls);
+}
+
+}  // namespace velmora
