@@ -24,6 +24,9 @@ cp "$stand_ins/infium.exe" "$demo/QIP Infium/"
 
 export WINEARCH=win32 WINEDEBUG=-all WINEPREFIX=$top/out/wineprefix
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Packs are written in their author's ANSI code page; the sample pack's is 1251, so the demo
+# runs as on a Russian Windows unless VELMORA_LOCALE says otherwise (en_US.UTF-8 gives 1252).
+export LC_ALL=${VELMORA_LOCALE:-ru_RU.UTF-8}
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making a 32-bit Wine prefix in $WINEPREFIX (once)..."
     wineboot -i >/dev/null 2>&1
