@@ -19,6 +19,7 @@ have Xvfb || need+=(xvfb)
 have import || need+=(imagemagick)
 have xdotool || need+=(xdotool)
 have python3 || need+=(python3)
+have localedef || need+=(locales)
 
 [ ${#need[@]} -eq 0 ] && exit 0
 

@@ -1,0 +1,199 @@
+# Helpers for the end-to-end tests: Velmora.exe runs under Wine on a display of
+# its own and robot.exe drives its windows. Sourced by run.sh; the cases in
+# cases/*.sh use the functions below.
+#
+# Set by run.sh: E2E_RUN_DIR, E2E_BUILD_DIR, E2E_ROBOT, E2E_DISPLAY, WINEPREFIX.
+# Set per case: E2E_CASE_DIR (the case's own folder), E2E_CASE_SHELL.
+#
+# Wine's tools and the robot run in run.sh's C.UTF-8, so that the robot's
+# arguments reach it intact; only Velmora.exe runs in the case's locale.
+
+E2E_DEFAULT_LOCALE=en_US.UTF-8
+E2E_DEFAULT_WINDOWS=winxp
+E2E_CASE_TIMEOUT=${E2E_CASE_TIMEOUT:-120}
+
+E2E_CASE_NAMES=()
+E2E_CASE_FUNCTIONS=()
+
+# Registers a test: e2e_case "readable name" function_name
+e2e_case() {
+    E2E_CASE_NAMES+=("$1")
+    E2E_CASE_FUNCTIONS+=("$2")
+}
+
+# ---- failing a case -------------------------------------------------------------
+
+# Records the reason (the first one wins) and ends the case, also from inside a
+# command substitution: there it stops the case's shell as well.
+fail() {
+    [[ -s $E2E_CASE_DIR/reason ]] || printf '%s\n' "$*" >"$E2E_CASE_DIR/reason"
+    if [[ $BASHPID != "$E2E_CASE_SHELL" ]]; then
+        kill -TERM "$E2E_CASE_SHELL" 2>/dev/null
+    fi
+    exit 1
+}
+
+expect_eq() {  # expect_eq EXPECTED ACTUAL [what]
+    [[ $1 == "$2" ]] || fail "${3:-value}: expected '$1', got '$2'"
+}
+
+expect_contains() {  # expect_contains TEXT PART [what]
+    [[ $1 == *"$2"* ]] || fail "${3:-text} '$1' does not contain '$2'"
+}
+
+# The value of "key: value" in the robot's box description.
+field() {  # field KEY DESCRIPTION
+    sed -n "s/^$1: //p" <<<"$2"
+}
+
+# ---- environment ------------------------------------------------------------------
+
+# Makes a UTF-8 locale available to Wine without touching the system: compiled
+# into the run's own folder and found through LOCPATH. Without it Wine's file
+# names lose every non-ASCII letter.
+make_locale() {  # make_locale ru_RU.UTF-8
+    local dir=$E2E_RUN_DIR/locales
+    [[ -d $dir/$1 ]] && return 0
+    mkdir -p "$dir"
+    localedef -i "${1%%.*}" -f UTF-8 "$dir/$1" >/dev/null 2>&1 || [[ -d $dir/$1 ]]
+}
+
+# The locale the program runs in; its ANSI code page follows it (ru_RU: 1251).
+use_locale() {  # use_locale ru_RU.UTF-8
+    make_locale "$1" || echo "warning: locale $1 could not be compiled" >&2
+    E2E_LOCALE=$1
+}
+
+# The Windows version the prefix reports: winxp, win2k, vista, win7, ...
+set_windows_version() {
+    if ! wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null 2>&1; then
+        [[ -z ${E2E_CASE_DIR:-} ]] || fail "cannot set the Windows version $1"
+        return 1
+    fi
+    [[ -z ${E2E_CASE_DIR:-} ]] || touch "$E2E_CASE_DIR/.windows-version-changed"
+}
+
+windows_path() {  # the path as a program in the prefix sees it
+    winepath -w "$1" 2>/dev/null | tr -d '\r'
+}
+
+screenshot() {  # screenshot NAME -> NAME.png in the case folder
+    import -display "$E2E_DISPLAY" -window root "$E2E_CASE_DIR/$1.png" 2>/dev/null
+}
+
+# ---- the program folder -----------------------------------------------------------
+
+# A fresh program folder for the case: Velmora.exe and, when given, a pack
+# folder copied as "Source SMP". Prints nothing; the folder is $(prog_dir).
+make_prog_dir() {  # make_prog_dir [pack folder]
+    local prog=$E2E_CASE_DIR/prog
+    rm -rf "$prog"
+    mkdir -p "$prog"
+    cp "$E2E_BUILD_DIR/Velmora.exe" "$prog/" || fail "cannot copy Velmora.exe"
+    if [[ $# -gt 0 ]]; then
+        cp -r "$1" "$prog/Source SMP" || fail "cannot copy the pack $1"
+    fi
+}
+
+prog_dir() { echo "$E2E_CASE_DIR/prog"; }
+
+# Writes the given lines with CR LF line ends, as the pack's Windows tools do.
+write_crlf_file() {  # write_crlf_file PATH LINE...
+    local path=$1
+    shift
+    mkdir -p "$(dirname "$path")"
+    printf '%s\r\n' "$@" >"$path"
+}
+
+# ---- the program ------------------------------------------------------------------
+
+# Starts Velmora.exe from the case's program folder in the background, in the
+# case's locale (LC_ALL as well: without it Wine keeps code page 1252).
+start_velmora() {  # start_velmora [arguments...]
+    (cd "$E2E_CASE_DIR/prog" && exec env LOCPATH="$E2E_RUN_DIR/locales" \
+        LANG="$E2E_LOCALE" LC_ALL="$E2E_LOCALE" wine "$E2E_CASE_DIR/prog/Velmora.exe" "$@") \
+        >>"$E2E_CASE_DIR/velmora.log" 2>&1 &
+    VELMORA_PID=$!
+}
+
+# Waits for the program to end and sets VELMORA_EXIT to its Windows exit code
+# (wine passes it on, modulo 256). A program still running after the timeout,
+# or one that crashed, fails the case.
+wait_velmora_exit() {  # wait_velmora_exit [seconds]
+    local deadline=$((SECONDS + ${1:-15}))
+    while kill -0 "$VELMORA_PID" 2>/dev/null; do
+        if ((SECONDS >= deadline)); then
+            local title
+            title=$(robot_try --timeout 0 box | sed -n 's/^title: //p')
+            fail "Velmora.exe still runs after ${1:-15} s${title:+ (box '$title' is open)}"
+        fi
+        sleep 0.1
+    done
+    wait "$VELMORA_PID"
+    VELMORA_EXIT=$?
+    local crash
+    crash=$(grep -m 1 '^wine: Unhandled' "$E2E_CASE_DIR/velmora.log")
+    [[ -z $crash ]] || fail "Velmora.exe crashed: ${crash#wine: }"
+}
+
+# ---- the robot -------------------------------------------------------------------
+
+# Runs a robot command and prints its output without Wine's CRs; returns the
+# robot's exit code.
+run_robot() {  # run_robot FILE-FOR-STDERR ARGUMENTS...
+    local err=$1 status
+    shift
+    wine "$E2E_ROBOT" "$@" 2>"$err" | tr -d '\r'
+    status=${PIPESTATUS[0]}
+    tr -d '\r' <"$err" >>"$E2E_CASE_DIR/robot.log"
+    return "$status"
+}
+
+robot_try() {
+    local err=$E2E_CASE_DIR/.robot-err.$BASHPID status
+    run_robot "$err" "$@"
+    status=$?
+    rm -f "$err"
+    return "$status"
+}
+
+# The same for a command that must succeed: a failure fails the case.
+robot() {
+    local err=$E2E_CASE_DIR/.robot-err.$BASHPID
+    run_robot "$err" "$@" || fail "robot $*: $(tr -d '\r' <"$err" | head -n 1)"
+    rm -f "$err"
+}
+
+# Watches in the background for a visible top-level window of a class, e.g. to
+# prove later that the wizard's window never showed.
+start_window_watch() {  # start_window_watch CLASS
+    wine "$E2E_ROBOT" --timeout 600000 wait-window "$1" '*' >"$E2E_CASE_DIR/watch-$1" 2>/dev/null &
+    E2E_WATCHER_PID=$!
+}
+
+# Ends the watch; true when the window showed since start_window_watch.
+window_was_seen() {  # window_was_seen CLASS
+    sleep 0.2  # one more poll of the watcher
+    kill "$E2E_WATCHER_PID" 2>/dev/null
+    wait "$E2E_WATCHER_PID" 2>/dev/null
+    [[ -s $E2E_CASE_DIR/watch-$1 ]]
+}
+
+# Holds a file open without sharing, so that no one else can read it, for ms
+# milliseconds or until unlock_file; returns once it is held.
+lock_file() {  # lock_file PATH MS
+    local out=$E2E_CASE_DIR/lock.out
+    wine "$E2E_ROBOT" lock "$(windows_path "$1")" "$2" >"$out" 2>>"$E2E_CASE_DIR/robot.log" &
+    E2E_LOCK_PID=$!
+    local deadline=$((SECONDS + 10))
+    until grep -q locked "$out" 2>/dev/null; do
+        kill -0 "$E2E_LOCK_PID" 2>/dev/null && ((SECONDS < deadline)) ||
+            fail "could not lock $1: $(tail -n 1 "$E2E_CASE_DIR/robot.log")"
+        sleep 0.05
+    done
+}
+
+unlock_file() {
+    kill "$E2E_LOCK_PID" 2>/dev/null
+    wait "$E2E_LOCK_PID" 2>/dev/null
+}

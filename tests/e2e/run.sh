@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# End-to-end tests: runs the real Velmora.exe under Wine on a display of its own.
+#
+#   tests/e2e/run.sh <windows build dir> [case file...]
+#
+# Runs every case of tests/e2e/cases/*.sh (or only the files given), prints
+# "PASS <name>" or "FAIL <name>: <reason>" for each, and ends with the line
+# "e2e: N passed, M failed". Exits 0 only when every case passed. Each case
+# leaves its files, logs and (on failure) a screenshot in
+# <build dir>/e2e/cases/<name>/ (E2E_RUN_DIR moves <build dir>/e2e elsewhere);
+# E2E_CASE_TIMEOUT is the seconds a case may take (default 120).
+set -u
+
+E2E_HOME=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$E2E_HOME/lib.sh"
+
+usage() {
+    echo "usage: $0 <windows build dir> [case file...]" >&2
+    exit 2
+}
+
+[[ $# -ge 1 ]] || usage
+E2E_BUILD_DIR=$(cd "$1" 2>/dev/null && pwd) || usage
+shift
+
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+export WINEARCH=win32 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="  # no prompts to install Mono or Gecko
+E2E_RUN_DIR=${E2E_RUN_DIR:-$E2E_BUILD_DIR/e2e}
+export WINEPREFIX=$E2E_RUN_DIR/prefix
+E2E_ROBOT=$E2E_BUILD_DIR/tests/e2e/robot/robot.exe
+
+setup_failed() {
+    echo "FAIL setup: $*"
+    echo "e2e: 0 passed, 1 failed"
+    exit 1
+}
+
+# ---- display and prefix ------------------------------------------------------------
+
+start_display() {
+    local n
+    for ((n = 90; n < 190; n++)); do
+        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_RUN_DIR/xvfb.log" 2>&1 &
+        E2E_XVFB_PID=$!
+        local tries
+        for ((tries = 0; tries < 100; tries++)); do
+            if [[ -e /tmp/.X11-unix/X$n ]]; then
+                E2E_DISPLAY=:$n
+                export DISPLAY=$E2E_DISPLAY
+                return 0
+            fi
+            kill -0 "$E2E_XVFB_PID" 2>/dev/null || break  # lost the race for :n
+            sleep 0.05
+        done
+        kill "$E2E_XVFB_PID" 2>/dev/null
+    done
+    return 1
+}
+
+stop_everything() {
+    wineserver -k >/dev/null 2>&1
+    [[ -n ${E2E_XVFB_PID:-} ]] && kill "$E2E_XVFB_PID" 2>/dev/null
+}
+
+make_prefix() {
+    wineboot -i >"$E2E_RUN_DIR/wineboot.log" 2>&1 || return 1
+    # A debugger that cannot start: a crash then ends the program at once with
+    # its exception code, without winedbg's dialog (and winedbg --auto now and
+    # then leaves exit code 0 behind).
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+        /v Debugger /d 'no-debugger.exe %ld %ld' /f >/dev/null 2>&1 || return 1
+    set_windows_version "$E2E_DEFAULT_WINDOWS"
+    wineserver -w
+}
+
+# ---- cases ----------------------------------------------------------------------
+
+end_wine_processes() {
+    wineserver -k >/dev/null 2>&1
+    wineserver -w >/dev/null 2>&1
+}
+
+# Runs one case in a subshell of its own, with a time limit; prints its line.
+run_case() {  # run_case INDEX
+    local name=${E2E_CASE_NAMES[$1]} fn=${E2E_CASE_FUNCTIONS[$1]}
+    local dir
+    dir=$E2E_RUN_DIR/cases/$(tr -c 'A-Za-z0-9_\n-' '_' <<<"$name")
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    (
+        E2E_CASE_DIR=$dir
+        E2E_CASE_SHELL=$BASHPID
+        use_locale "$E2E_DEFAULT_LOCALE"
+        cd "$dir" || exit 1
+        "$fn"
+    ) >"$dir/case.log" 2>&1 &
+    local pid=$! deadline=$((SECONDS + E2E_CASE_TIMEOUT)) status
+    while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "case timed out after $E2E_CASE_TIMEOUT s" >>"$dir/reason"
+        E2E_CASE_DIR=$dir screenshot failure
+        kill -TERM "$pid" 2>/dev/null
+    fi
+    wait "$pid"
+    status=$?
+    if ((status != 0)); then
+        [[ -s $dir/reason ]] || echo "the case ended with status $status" >"$dir/reason"
+        [[ -e $dir/failure.png ]] || E2E_CASE_DIR=$dir screenshot failure
+    fi
+    end_wine_processes
+    if [[ -e $dir/.windows-version-changed ]]; then
+        E2E_CASE_DIR='' set_windows_version "$E2E_DEFAULT_WINDOWS"
+    fi
+    if ((status == 0)); then
+        echo "PASS $name"
+        return 0
+    fi
+    echo "FAIL $name: $(head -n 1 "$dir/reason")"
+    return 1
+}
+
+main() {
+    local case_files=("$@")
+    [[ ${#case_files[@]} -gt 0 ]] || case_files=("$E2E_HOME"/cases/*.sh)
+
+    [[ -f $E2E_BUILD_DIR/Velmora.exe ]] || setup_failed "no Velmora.exe in $E2E_BUILD_DIR"
+    [[ -f $E2E_ROBOT ]] || setup_failed "no robot.exe at $E2E_ROBOT"
+    local file
+    for file in "${case_files[@]}"; do
+        [[ -f $file ]] || setup_failed "no case file $file"
+        # shellcheck source=/dev/null
+        source "$file"
+    done
+    [[ ${#E2E_CASE_NAMES[@]} -gt 0 ]] || setup_failed "no cases registered"
+
+    rm -rf "$E2E_RUN_DIR/cases" "$E2E_RUN_DIR/prefix"  # compiled locales are kept
+    mkdir -p "$E2E_RUN_DIR/cases"
+    trap stop_everything EXIT
+    trap 'exit 130' INT TERM
+    start_display || setup_failed "no free X display for Xvfb"
+    local started=$SECONDS
+    make_prefix || setup_failed "wineboot failed, see $E2E_RUN_DIR/wineboot.log"
+    make_locale en_US.UTF-8 && make_locale ru_RU.UTF-8 ||
+        echo "warning: no compiled locales; non-ASCII file names will not work" >&2
+    echo "e2e: prefix ready in $((SECONDS - started)) s" >&2
+
+    local passed=0 failed=0 i
+    for i in "${!E2E_CASE_NAMES[@]}"; do
+        started=$SECONDS
+        if run_case "$i"; then ((passed++)); else ((failed++)); fi
+        echo "e2e: ${E2E_CASE_NAMES[$i]} took $((SECONDS - started)) s" >&2
+    done
+    echo "e2e: $passed passed, $failed failed"
+    ((failed == 0))
+}
+
+main "$@"
