@@ -38,10 +38,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
     wc.lpszClassName = L"VelmoraDemoStandIn";
     if (!RegisterClassW(&wc)) return 1;
 
-    HWND window = CreateWindowExW(0, wc.lpszClassName, STANDIN_TITLE,
-                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 420, 110, NULL, NULL, instance,
-                                  NULL);
+    HWND window =
+        CreateWindowExW(0, wc.lpszClassName, STANDIN_TITLE,
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 420, 110, NULL, NULL, instance, NULL);
     if (!window) return 1;
 
     /* Say what this is and where this copy runs from, so that a demo with several copies

@@ -51,8 +51,7 @@ void CloseWizard(Wizard& wizard, const WizardOperations& operations) {
     if (!state.LanguagePending && state.ErrorsFound && operations.WriteLogFile) {
         OfferLogFile(wizard, operations);
     }
-    if (state.RebootNeeded &&
-        Ask(wizard, Text::AskReboot, BoxOwner::None) == BoxAnswer::Yes) {
+    if (state.RebootNeeded && Ask(wizard, Text::AskReboot, BoxOwner::None) == BoxAnswer::Yes) {
         wizard.sys.host.RestartSystem();
     }
 }

@@ -9,7 +9,7 @@
 namespace velmora {
 
 class UnexpectedFileError : public std::runtime_error {
-public:
+  public:
     UnexpectedFileError(std::string filePath, std::string systemReason)
         : std::runtime_error(systemReason),
           path(std::move(filePath)),

@@ -41,14 +41,30 @@ struct StepRow {
 
 // --- What runs in each step -----------------------------------------------------------------
 
-void RunLanguagePage(Driver& d) { d.operations.LanguagePage(); }
-void RunAboutProgramPage(Driver& d) { d.operations.AboutProgramPage(); }
-void RunAboutPackPage(Driver& d) { d.operations.AboutPackPage(); }
-void RunSearchMethodPage(Driver& d) { d.operations.SearchMethodPage(); }
-void RunSimpleSearchPage(Driver& d) { d.operations.SimpleSearchPage(); }
-void RunInstallModePage(Driver& d) { d.operations.InstallModePage(); }
-void RunInstallIntoSkins(Driver& d) { d.operations.InstallIntoSkins(); }
-void RunInstallIntoInfium(Driver& d) { d.operations.InstallIntoInfium(); }
+void RunLanguagePage(Driver& d) {
+    d.operations.LanguagePage();
+}
+void RunAboutProgramPage(Driver& d) {
+    d.operations.AboutProgramPage();
+}
+void RunAboutPackPage(Driver& d) {
+    d.operations.AboutPackPage();
+}
+void RunSearchMethodPage(Driver& d) {
+    d.operations.SearchMethodPage();
+}
+void RunSimpleSearchPage(Driver& d) {
+    d.operations.SimpleSearchPage();
+}
+void RunInstallModePage(Driver& d) {
+    d.operations.InstallModePage();
+}
+void RunInstallIntoSkins(Driver& d) {
+    d.operations.InstallIntoSkins();
+}
+void RunInstallIntoInfium(Driver& d) {
+    d.operations.InstallIntoInfium();
+}
 void RunNothing(Driver&) {}
 
 // The pack may hide its information page; skipping it leaves BackRequested as it was, so the

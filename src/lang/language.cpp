@@ -9,7 +9,9 @@ namespace {
 constexpr int kLastBuiltInPartialLine = 10;
 constexpr int kLastFilePartialLine = 11;
 
-bool IsDataLine(const std::string& line) { return !line.empty() && !IsCommentLine(line); }
+bool IsDataLine(const std::string& line) {
+    return !line.empty() && !IsCommentLine(line);
+}
 
 void LoadLanguageFile(Wizard& wizard, const std::string& path, bool partial) {
     const std::string& version = wizard.state.ProgramVersion;
@@ -18,8 +20,7 @@ void LoadLanguageFile(Wizard& wizard, const std::string& path, bool partial) {
 
     const FileText file = wizard.sys.files.ReadText(path);
     if (!file.status.ok) {
-        AssignBuiltInTexts(wizard.text, partial ? kLastBuiltInPartialLine : kLastDataLine,
-                           version);
+        AssignBuiltInTexts(wizard.text, partial ? kLastBuiltInPartialLine : kLastDataLine, version);
         return;
     }
     const std::vector<std::string> lines = SplitLines(file.text);

@@ -130,8 +130,8 @@ std::string WarningReport(Wizard& wizard, const Finding (&findings)[kFolderCount
     for (const FolderIndex index : kReportOrder) {
         const Finding& f = findings[index];
         if (!f.countDiffers) continue;
-        report += kFolders[index].countLabel + std::to_string(f.declared) +
-                  ") <> amount smiles (" + std::to_string(f.smiles) + ")" + kTenBlanks + "\r\n";
+        report += kFolders[index].countLabel + std::to_string(f.declared) + ") <> amount smiles (" +
+                  std::to_string(f.smiles) + ")" + kTenBlanks + "\r\n";
     }
     for (const FolderIndex index : kReportOrder) {
         const Finding& f = findings[index];
@@ -178,7 +178,8 @@ bool DescribeFolderFault(const UiStrings& text, int code, FatalMessage& message)
         } else if (code == folder.tooManyLinesCode) {
             message = {text[Text::PackDataTooManyLines] + quoted,
                        "In \"_define.ini\" string count & count in \"SMP.ini\" > smiles count, "
-                       "folder: " + name};
+                       "folder: " +
+                           name};
         } else {
             continue;
         }

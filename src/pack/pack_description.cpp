@@ -15,7 +15,8 @@ int DigitValue(char c) {
 bool ParseInteger(const std::string& text, int32_t& value) {
     size_t i = 0;
     const size_t n = text.size();
-    while (i < n && text[i] == ' ') ++i;
+    while (i < n && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
 

@@ -29,7 +29,7 @@ std::string WithoutColon(const std::string& label) {
 }
 
 class Composer {
-public:
+  public:
     Composer(Wizard& wizard, int mode) : wizard_(wizard), mode_(mode) {}
 
     void AddKind(Text heading, bool present, const std::string& label,
@@ -53,7 +53,7 @@ public:
 
     PackInfoText Result() const { return {text_, height_}; }
 
-private:
+  private:
     void AddCount(const std::string& label, const std::string& variant, const std::string& count) {
         text_ += label + (variant.empty() ? "" : " (" + variant + ")") + ": " + count + "\r\n";
         height_ += kLineHeight;

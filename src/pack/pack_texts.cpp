@@ -28,7 +28,12 @@ std::string WantedHeader(const std::string& chosen, bool chosenDeclared, bool en
     return {};
 }
 
-enum AboutFault { kNoFault = 0, kDeclaredWithoutData = 1, kDataWithoutDeclaration = 2, kNoEndTag = 3 };
+enum AboutFault {
+    kNoFault = 0,
+    kDeclaredWithoutData = 1,
+    kDataWithoutDeclaration = 2,
+    kNoEndTag = 3
+};
 
 AboutFault CheckDeclaration(const std::vector<std::string>& lines, const std::string& declared) {
     const auto header = std::find(lines.begin(), lines.end(), "language: " + declared);
@@ -109,7 +114,8 @@ void CheckAboutFile(Wizard& wizard) {
     const auto note = [&first](AboutFault fault) {
         if (fault != kNoFault && (first == kNoFault || fault < first)) first = fault;
     };
-    for (const std::string& declared : declarations) note(CheckDeclaration(lines, declared));
+    for (const std::string& declared : declarations)
+        note(CheckDeclaration(lines, declared));
     if (listEnd != lines.end()) {
         for (auto line = listEnd + 1; line != lines.end(); ++line) {
             if (!StartsWith(*line, "language:") || *line == "language: end") continue;

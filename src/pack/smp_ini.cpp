@@ -108,8 +108,8 @@ void ReportDescriptionFault(Wizard& wizard, const Description& description) {
         LogProblem(state, "Error in \"SMP.ini\" " + detail);
         // A faulty file is the pack author's business and stays in the log; a file the system
         // would not let us read is the user's, so its reason is shown as well.
-        detail = description.code == kDescriptionUnreadable ? "\r\n\r\n" + DetailText(description)
-                                                            : "";
+        detail =
+            description.code == kDescriptionUnreadable ? "\r\n\r\n" + DetailText(description) : "";
     }
     MessageBoxRequest box;
     box.title = "Velmora: Error in smiles-pack...";
@@ -121,11 +121,20 @@ void ReportDescriptionFault(Wizard& wizard, const Description& description) {
 }
 
 void StoreDescription(PackDescription& pack, const std::vector<std::string>& lines) {
-    std::string* const asRead[] = {
-        &pack.NameAndVersion, &pack.TypeTag, &pack.Pagers, &pack.PackType,
-        &pack.AuthorWebPage, &pack.AuthorEmail, nullptr, &pack.AnimatedFullLightCount,
-        &pack.AnimatedLiteDarkCount, &pack.StaticFullLightCount, &pack.StaticLiteDarkCount,
-        nullptr, &pack.InfoPageSwitch, &pack.CreationDate};
+    std::string* const asRead[] = {&pack.NameAndVersion,
+                                   &pack.TypeTag,
+                                   &pack.Pagers,
+                                   &pack.PackType,
+                                   &pack.AuthorWebPage,
+                                   &pack.AuthorEmail,
+                                   nullptr,
+                                   &pack.AnimatedFullLightCount,
+                                   &pack.AnimatedLiteDarkCount,
+                                   &pack.StaticFullLightCount,
+                                   &pack.StaticLiteDarkCount,
+                                   nullptr,
+                                   &pack.InfoPageSwitch,
+                                   &pack.CreationDate};
     for (size_t i = 0; i < lines.size() && i < std::size(asRead); ++i) {
         if (asRead[i]) *asRead[i] = lines[i];
     }
@@ -143,7 +152,9 @@ std::string PackDescriptionPath(Wizard& wizard) {
     return wizard.sys.host.ProgramFolder() + "\\Source SMP\\SMP.ini";
 }
 
-int CheckPackDescription(Wizard& wizard) { return ReadDescription(wizard).code; }
+int CheckPackDescription(Wizard& wizard) {
+    return ReadDescription(wizard).code;
+}
 
 void LoadPackDescription(Wizard& wizard) {
     wizard.pack.TitleOverLogo = false;

@@ -20,7 +20,7 @@ struct MessageBoxRequest {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     virtual BoxAnswer ShowMessage(const MessageBoxRequest& box) = 0;

@@ -27,7 +27,7 @@ struct FolderEntry {
 };
 
 class Files {
-public:
+  public:
     virtual ~Files() = default;
 
     // True when the path names a file whose modification time can be read; a folder is no file.

@@ -12,7 +12,7 @@ struct WindowsVersion {
 };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Folder of the running executable, without a trailing backslash.

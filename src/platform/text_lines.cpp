@@ -17,8 +17,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 bool IsCommentLine(const std::string& line) {
-    return line.size() >= 2 && ((line[0] == '/' && line[1] == '/') ||
-                                 (line[0] == '\\' && line[1] == '\\'));
+    return line.size() >= 2 &&
+           ((line[0] == '/' && line[1] == '/') || (line[0] == '\\' && line[1] == '\\'));
 }
 
 std::string LowerAscii(std::string text) {

@@ -10,9 +10,9 @@ namespace {
 HBITMAP LoadPackLogo(WizardWindow& window) {
     const std::string path = PackFilePath(window.wizard, "LogoSmp.bmp");
     if (!window.wizard.sys.files.IsFile(path)) return nullptr;
-    return static_cast<HBITMAP>(LoadImageW(nullptr, Wide(path).c_str(), IMAGE_BITMAP, 0, 0,
-                                           LR_LOADFROMFILE | LR_LOADTRANSPARENT |
-                                               LR_LOADMAP3DCOLORS));
+    return static_cast<HBITMAP>(
+        LoadImageW(nullptr, Wide(path).c_str(), IMAGE_BITMAP, 0, 0,
+                   LR_LOADFROMFILE | LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS));
 }
 
 }  // namespace
@@ -53,8 +53,8 @@ void AboutPackPage(WizardWindow& window) {
     }
     if (hasText) {
         rows.push_back({L"static", SS_ETCHEDFRAME, 78, 130, 344, t + 34, 0, Font::None, ""});
-        rows.push_back({L"edit", ES_MULTILINE | WS_VSCROLL, 80, 132, 340, t + 30, 0, Font::Text,
-                        info.text});
+        rows.push_back(
+            {L"edit", ES_MULTILINE | WS_VSCROLL, 80, 132, 340, t + 30, 0, Font::Text, info.text});
     }
     std::vector<HWND> controls = MakeControls(window, rows);
     if (agreement) {

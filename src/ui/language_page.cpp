@@ -29,8 +29,8 @@ void MakeLowerChrome(WizardWindow& window) {
          &WizardWindow::NextButton},
         {L"button", WS_TABSTOP, 160, 330, 100, 22, kBackId, Font::Text, "<< Back",
          &WizardWindow::BackButton},
-        {L"static", 0, 80, 108, 340, 28, 0, Font::Title, "Please select a language:",
-         &WizardWindow::PageCaption},
+        {L"static", 0, 80, 108, 340, 28, 0, Font::Title,
+         "Please select a language:", &WizardWindow::PageCaption},
     };
     MakeControls(window, rows);
 }
@@ -38,8 +38,8 @@ void MakeLowerChrome(WizardWindow& window) {
 std::vector<HWND> MakeLanguageList(WizardWindow& window) {
     const std::vector<ControlRow> rows = {
         {L"static", SS_ETCHEDFRAME, 48, 136, 405, 156, 0, Font::None, "", &WizardWindow::ListFrame},
-        {L"listbox", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, 50, 138, 400,
-         152, kLanguageListId, Font::Text, "", &WizardWindow::SharedList},
+        {L"listbox", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, 50, 138, 400, 152,
+         kLanguageListId, Font::Text, "", &WizardWindow::SharedList},
     };
     return MakeControls(window, rows);
 }
@@ -49,7 +49,8 @@ std::vector<HWND> MakeLanguageList(WizardWindow& window) {
 void LanguagePage(WizardWindow& window) {
     Wizard& wizard = window.wizard;
     wizard.state.StopRequested = false;
-    for (HWND& control : window.titleBox) control = nullptr;
+    for (HWND& control : window.titleBox)
+        control = nullptr;
 
     ResetWizardState(wizard);
     // A pack that failed its check has been reported; nothing is shown.

@@ -116,8 +116,7 @@ LRESULT DefaultButton(WizardWindow& window) {
     return MAKELRESULT(id, DC_HASDEFID);
 }
 
-LRESULT HandleMessage(WizardWindow& window, HWND hwnd, UINT message, WPARAM wParam,
-                      LPARAM lParam) {
+LRESULT HandleMessage(WizardWindow& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_DESTROY:
             window.wizard.state.StopRequested = true;

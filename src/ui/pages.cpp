@@ -7,8 +7,9 @@ namespace {
 // says so plainly and ends instead of failing.
 void MessengerStepsMissing(WizardWindow& window) {
     MessageBoxRequest box;
-    box.text = "This version of the wizard ends after the pack information: finding the "
-               "messenger and installing the smiles are not available yet.";
+    box.text =
+        "This version of the wizard ends after the pack information: finding the "
+        "messenger and installing the smiles are not available yet.";
     box.title = window.wizard.text[Text::WarningTitle];
     box.icon = BoxIcon::Information;
     box.owner = BoxOwner::MainWindow;

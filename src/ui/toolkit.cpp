@@ -60,9 +60,9 @@ HWND MakeControl(const wchar_t* className, const std::string& text, DWORD style,
 std::vector<HWND> MakeControls(WizardWindow& window, const std::vector<ControlRow>& rows) {
     std::vector<HWND> made;
     for (const ControlRow& row : rows) {
-        HWND control = MakeControl(row.className, row.text, kChildStyle | row.style, row.x, row.y,
-                                   row.width, row.height, window.MainWindow, row.id,
-                                   FontOf(window, row.font));
+        HWND control =
+            MakeControl(row.className, row.text, kChildStyle | row.style, row.x, row.y, row.width,
+                        row.height, window.MainWindow, row.id, FontOf(window, row.font));
         if (lstrcmpiW(row.className, L"edit") == 0) MakeReadOnly(control);
         if (row.keep) window.*row.keep = control;
         made.push_back(control);
@@ -139,8 +139,7 @@ void MakePageFrame(WizardWindow& window) {
     const std::vector<ControlRow> rows = {
         {L"static", SS_ETCHEDFRAME, 177, 20, 228, 24, 0, Font::None, ""},
         {L"static", 0, 178, 21, 225, 21, 0, Font::None, ""},  // hides the picture inside
-        {L"static", SS_CENTER, 178, 25, 225, 15, 0, Font::Title,
-         window.wizard.pack.NameAndVersion},
+        {L"static", SS_CENTER, 178, 25, 225, 15, 0, Font::Title, window.wizard.pack.NameAndVersion},
     };
     const std::vector<HWND> made = MakeControls(window, rows);
     std::copy(made.begin(), made.end(), window.titleBox);
@@ -152,8 +151,7 @@ HBITMAP LoadHeaderBitmap() {
 
 void SetHeaderPicture(WizardWindow& window, HBITMAP picture) {
     if (!picture) return;
-    SendMessageW(window.HeaderImage, STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(picture));
+    SendMessageW(window.HeaderImage, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
     if (window.headerBitmap && window.headerBitmap != picture) DeleteObject(window.headerBitmap);
     window.headerBitmap = picture;
 }

@@ -49,8 +49,7 @@ struct WizardWindow {
     HWND ListFrame = nullptr;
     HWND titleBox[3] = {};  // the pack-title box over the header picture
     HWND OverallLabel = nullptr, OverallBar = nullptr, AnimatedLabel = nullptr,
-         AnimatedBar = nullptr, StaticLabel = nullptr, StaticBar = nullptr,
-         ElapsedLabel = nullptr;
+         AnimatedBar = nullptr, StaticLabel = nullptr, StaticBar = nullptr, ElapsedLabel = nullptr;
 
     // An error thrown while a message was handled; the page's wait rethrows it.
     std::exception_ptr pendingError;

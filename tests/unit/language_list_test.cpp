@@ -12,12 +12,13 @@ namespace {
 
 std::string LanguageFile(const std::string& header, int dataLines, const std::string& first = "q") {
     std::string text = header + "\r\n// translated by hand\r\n\r\n";
-    for (int n = 1; n <= dataLines; ++n) text += (n == 1 ? first : "t" + std::to_string(n)) + "\r\n";
+    for (int n = 1; n <= dataLines; ++n)
+        text += (n == 1 ? first : "t" + std::to_string(n)) + "\r\n";
     return text;
 }
 
 class LanguageList : public ::testing::Test {
-protected:
+  protected:
     std::vector<std::string> Fill() {
         std::vector<std::string> entries;
         count = FillLanguageList(world.wizard, entries);
@@ -33,7 +34,8 @@ TEST_F(LanguageList, CompleteFilesAreListedAfterTheBuiltInLanguage) {
     world.Write("Language\\English.txt", LanguageFile("English", 106));
     world.Write("Language\\Deutsch.TXT", LanguageFile("", 103));
     world.Write("Language\\readme.doc", LanguageFile("Not a language", 106));
-    EXPECT_EQ(Fill(), (std::vector<std::string>{"Russian [Русский]", "Deutsch", "English [English]"}));
+    EXPECT_EQ(Fill(),
+              (std::vector<std::string>{"Russian [Русский]", "Deutsch", "English [English]"}));
     EXPECT_EQ(count, 2);
     EXPECT_EQ(world.wizard.state.LanguageName, "Russian");
     EXPECT_FALSE(world.wizard.state.ErrorsFound);
@@ -58,9 +60,9 @@ TEST_F(LanguageList, IncompleteFilesAreLoggedOrMarkedInTestMode) {
     std::vector<std::string> entries;
     EXPECT_EQ(FillLanguageList(testing.wizard, entries), 2);
     std::sort(entries.begin() + 1, entries.end());
-    EXPECT_EQ(entries, (std::vector<std::string>{"Russian [Русский]",
-                                                 "Folder | Error in file, not for loading!",
-                                                 "Short [Short] | Error in file, not for loading!"}));
+    EXPECT_EQ(entries, (std::vector<std::string>{
+                           "Russian [Русский]", "Folder | Error in file, not for loading!",
+                           "Short [Short] | Error in file, not for loading!"}));
     EXPECT_FALSE(testing.wizard.state.ErrorsFound);
 }
 
@@ -76,7 +78,8 @@ TEST_F(LanguageList, CompletenessCountsDataLinesAfterTheHeaderOnly) {
     world.Write("Language\\A.txt", LanguageFile("", 103));
     world.Write("Language\\B.txt", LanguageFile("", 102) + "// a comment is no data\r\n\r\n");
     std::string blanks = "header\r\n";
-    for (int i = 0; i < 103; ++i) blanks += " \r\n";  // a line of one blank is data
+    for (int i = 0; i < 103; ++i)
+        blanks += " \r\n";  // a line of one blank is data
     world.Write("Language\\C.txt", blanks);
     EXPECT_TRUE(IsLanguageFileComplete(world.wizard, world.folder + "\\Language\\A.txt"));
     EXPECT_FALSE(IsLanguageFileComplete(world.wizard, world.folder + "\\Language\\B.txt"));
@@ -124,7 +127,8 @@ TEST_F(LanguageList, ALineThatMatchesNoFileAnyMoreKeepsThePreviousChoice) {
     HandleLanguageChoice(world.wizard, -1, "");
     ASSERT_TRUE(HandleLanguageChoice(world.wizard, 1, "English [English]"));
 
-    EXPECT_FALSE(HandleLanguageChoice(world.wizard, 2, "Broken [Broken] | Error in file, not for loading!"));
+    EXPECT_FALSE(
+        HandleLanguageChoice(world.wizard, 2, "Broken [Broken] | Error in file, not for loading!"));
     EXPECT_EQ(world.wizard.state.LanguageName, "English.txt");
 
     world.Write("Language\\English.txt", LanguageFile("Anglais", 106));  // header changed

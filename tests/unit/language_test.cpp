@@ -23,7 +23,7 @@ std::string LanguageFile(int dataLines, const std::map<int, std::string>& specia
 }
 
 class Language : public ::testing::Test {
-protected:
+  protected:
     void LoadFull(const std::string& fileName) {
         world.wizard.state.LanguageName = fileName;
         LoadLanguage(world.wizard, "");
@@ -66,21 +66,20 @@ TEST_F(Language, PartialBuiltInLoadFillsTheFirstTenRowsOnly) {
 }
 
 TEST_F(Language, TheLoaderAddsTheFixedPunctuation) {
-    world.Write("Language\\English.txt",
-                LanguageFile(106, {{2, "Confirmation of exit"},
-                                   {5, "For Windows XP and later."},
-                                   {6, "Version: "},
-                                   {10, "Next"},
-                                   {12, "About the pack"},
-                                   {24, "Animated smiles"},
-                                   {41, "Name of smiles-pack"},
-                                   {60, "Skin"},
-                                   {73, "Folder found!"},
-                                   {74, "Its path"},
-                                   {88, "Error in file"},
-                                   {90, "In folder:"},
-                                   {91, "has no file"},
-                                   {106, "<< Previous"}}));
+    world.Write("Language\\English.txt", LanguageFile(106, {{2, "Confirmation of exit"},
+                                                            {5, "For Windows XP and later."},
+                                                            {6, "Version: "},
+                                                            {10, "Next"},
+                                                            {12, "About the pack"},
+                                                            {24, "Animated smiles"},
+                                                            {41, "Name of smiles-pack"},
+                                                            {60, "Skin"},
+                                                            {73, "Folder found!"},
+                                                            {74, "Its path"},
+                                                            {88, "Error in file"},
+                                                            {90, "In folder:"},
+                                                            {91, "has no file"},
+                                                            {106, "<< Previous"}}));
     LoadFull("English.txt");
     EXPECT_EQ((*this)[Text::ExitTitle], "Confirmation of exit...");
     EXPECT_EQ((*this)[Text::AboutProgramVersion],

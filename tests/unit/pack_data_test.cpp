@@ -21,11 +21,14 @@ const std::string kImpossible = "Установка смайл-пака не в�
 
 std::string Lines(int count) {
     std::string text;
-    for (int i = 0; i < count; ++i) text += ":-) smile.gif\r\n";
+    for (int i = 0; i < count; ++i)
+        text += ":-) smile.gif\r\n";
     return text;
 }
 
-std::string Folder(const std::string& name) { return "Source SMP\\" + name; }
+std::string Folder(const std::string& name) {
+    return "Source SMP\\" + name;
+}
 
 // Replaces a smile folder by one with so many images of its kind and _define.ini lines.
 void Fill(TestWorld& world, const std::string& name, int smiles, int lines) {
@@ -50,8 +53,9 @@ void Declare(TestWorld& world, int32_t kinds, const char* animatedFull, const ch
 
 TEST(PackData, OneFolderAgainstItsDefineAndDeclaredCount) {
     const std::string count = "\r\n> \"SMP.ini\" - amount of animated smiles [Single Full Light] ";
-    const std::string excess = "\r\n> Animated Single Full Light: amount strings in "
-                               "\"_define.ini\" (12) > amount smiles (10)          ";
+    const std::string excess =
+        "\r\n> Animated Single Full Light: amount strings in "
+        "\"_define.ini\" (12) > amount smiles (10)          ";
     struct Case {
         int smiles, lines;
         const char* declared;
@@ -85,8 +89,10 @@ TEST(PackData, EachFolderHasItsOwnCodes) {
     struct Row {
         const char* folder;
         int noDefine, tooFew, tooMany;
-    } const rows[] = {{kAnimatedFull, 1, 3, 5}, {kStaticFull, 2, 4, 6},
-                      {kAnimatedLite, 7, 9, 11}, {kStaticLite, 8, 10, 12}};
+    } const rows[] = {{kAnimatedFull, 1, 3, 5},
+                      {kStaticFull, 2, 4, 6},
+                      {kAnimatedLite, 7, 9, 11},
+                      {kStaticLite, 8, 10, 12}};
     for (const Row& row : rows) {
         TestWorld world;
         Declare(world, 0, "3", "3", "3", "3");
@@ -182,7 +188,8 @@ TEST(PackData, WarningsListAnimatedFirstAndOnlyLineExcessComesBack) {
               "> \"SMP.ini\" - amount of static smiles [Single Full Light] (9) <> amount smiles "
               "(3)          \r\n"
               "> \"SMP.ini\" - amount of static smiles [Lite Dark] (7) <> amount smiles (5)"
-              "          \r\n" + excess);
+              "          \r\n" +
+                  excess);
     EXPECT_EQ(world.wizard.state.ErrorLog, "");
     const PackDescription& pack = world.wizard.pack;
     EXPECT_EQ(pack.AnimatedLiteDarkCount + pack.StaticFullLightCount + pack.StaticLiteDarkCount,

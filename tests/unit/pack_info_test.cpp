@@ -11,12 +11,13 @@ namespace {
 
 std::string Lines(int count, const std::string& stem) {
     std::string text;
-    for (int i = 1; i <= count; ++i) text += stem + std::to_string(i) + "\r\n";
+    for (int i = 1; i <= count; ++i)
+        text += stem + std::to_string(i) + "\r\n";
     return text;
 }
 
 class PackInformation : public ::testing::Test {
-protected:
+  protected:
     PackInformation() {
         world.wizard.state.LanguageName = "Russian";
         LoadLanguage(world.wizard, "");

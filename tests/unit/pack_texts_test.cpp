@@ -15,7 +15,7 @@ const char kBoth[] =
     "Language: Russian\r\nПривет\r\nLanguage: end\r\n";
 
 class PackTexts : public ::testing::Test {
-protected:
+  protected:
     std::string Section(const std::string& file, const std::string& language) {
         world.Write("Source SMP\\aboutSP.ini", file);
         world.wizard.state.LanguageName = language;
@@ -39,18 +39,23 @@ TEST_F(PackTexts, TheChosenLanguageThenEnglishThenRussian) {
          "Deutsch.txt", "Hallo"},
         {"only Russian declared", "Russian\r\nlist: end\r\nLanguage: Russian\r\nПривет\r\n",
          "English.txt", "Привет"},
-        {"declared without a section gives nothing", "English\r\nx.txt\r\nList: end\r\n"
-         "Language: English\r\nHello\r\n", "x.txt", ""},
-        {"a declaration in small letters is not one", "english\r\nList: end\r\n"
-         "Language: English\r\nHello\r\n", "x.txt", ""},
-        {"the header is exact", "English\r\nList: end\r\nlanguage: English\r\nHello\r\n",
+        {"declared without a section gives nothing",
+         "English\r\nx.txt\r\nList: end\r\n"
+         "Language: English\r\nHello\r\n",
          "x.txt", ""},
+        {"a declaration in small letters is not one",
+         "english\r\nList: end\r\n"
+         "Language: English\r\nHello\r\n",
+         "x.txt", ""},
+        {"the header is exact", "English\r\nList: end\r\nlanguage: English\r\nHello\r\n", "x.txt",
+         ""},
         {"no end of the list", "English\r\nLanguage: English\r\nHello\r\n", "x.txt", ""},
         {"leading empty lines vanish, comments are skipped",
          "English\r\nList: end\r\nLanguage: English\r\n\r\n\r\n// note\r\nHi\r\n\r\nthere\r\n",
          "x.txt", "Hi\r\n\r\nthere"},
     };
-    for (const Case& c : cases) EXPECT_EQ(Section(c.file, c.language), c.text) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(Section(c.file, c.language), c.text) << c.what;
 }
 
 TEST_F(PackTexts, WithoutATextThePackAsksForNoAgreement) {

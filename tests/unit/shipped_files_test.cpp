@@ -11,7 +11,7 @@ namespace velmora::test {
 namespace {
 
 class ShippedFiles : public ::testing::Test {
-protected:
+  protected:
     ShippedFiles() { wizard.state.ProgramVersion = "2.2.0.lang"; }
 
     PosixFiles files;

@@ -9,18 +9,31 @@ namespace velmora::test {
 namespace {
 
 std::vector<std::string> SoundDescription() {
-    return {"Sunny Smiles 1.0", "smilespack", "all", "fulllite", "https://pack.example",
-            "author@pack.example", "yes", "12", " 10", "$1F", "0x10", "all", "", "01.12.2026"};
+    return {"Sunny Smiles 1.0",
+            "smilespack",
+            "all",
+            "fulllite",
+            "https://pack.example",
+            "author@pack.example",
+            "yes",
+            "12",
+            " 10",
+            "$1F",
+            "0x10",
+            "all",
+            "",
+            "01.12.2026"};
 }
 
 std::string Join(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
+    for (const std::string& line : lines)
+        text += line + "\r\n";
     return text;
 }
 
 class SmpIni : public ::testing::Test {
-protected:
+  protected:
     void WriteDescription(const std::vector<std::string>& lines) {
         world.Write("Source SMP\\SMP.ini", Join(lines));
     }
@@ -202,10 +215,21 @@ TEST_F(SmpIni, AnUnreadableFileStopsTheWizardAndNamesTheReasonInEveryMode) {
 
 TEST(IntegerRule, AcceptsWhatConvertsWhollyToASigned32BitNumber) {
     const std::pair<const char*, int32_t> good[] = {
-        {"12", 12},      {"  12", 12},  {"+7", 7},           {"-7", -7},
-        {"$1F", 31},     {"$1f", 31},   {"0x10", 16},        {"0X10", 16},
-        {"x1A", 26},     {"X1a", 26},   {"-$10", -16},       {"007", 7},
-        {"0", 0},        {"2147483647", 2147483647}, {"-2147483648", INT32_MIN},
+        {"12", 12},
+        {"  12", 12},
+        {"+7", 7},
+        {"-7", -7},
+        {"$1F", 31},
+        {"$1f", 31},
+        {"0x10", 16},
+        {"0X10", 16},
+        {"x1A", 26},
+        {"X1a", 26},
+        {"-$10", -16},
+        {"007", 7},
+        {"0", 0},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
         {"$7FFFFFFF", 2147483647},
     };
     for (const auto& [text, expected] : good) {
@@ -213,9 +237,24 @@ TEST(IntegerRule, AcceptsWhatConvertsWhollyToASigned32BitNumber) {
         EXPECT_TRUE(ParseInteger(text, value)) << text;
         EXPECT_EQ(value, expected) << text;
     }
-    const char* bad[] = {"",  " ",  "12 ",  "1 2",  "+",  "-",         "$",        "0x",
-                         "x", "1.5", "$G1", "12a", "\t12", "2147483648", "-2147483649",
-                         "$80000000", "99999999999999999999", "+-1"};
+    const char* bad[] = {"",
+                         " ",
+                         "12 ",
+                         "1 2",
+                         "+",
+                         "-",
+                         "$",
+                         "0x",
+                         "x",
+                         "1.5",
+                         "$G1",
+                         "12a",
+                         "\t12",
+                         "2147483648",
+                         "-2147483649",
+                         "$80000000",
+                         "99999999999999999999",
+                         "+-1"};
     for (const char* text : bad) {
         int32_t value = 5;
         EXPECT_FALSE(ParseInteger(text, value)) << '"' << text << '"';

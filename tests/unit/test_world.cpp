@@ -31,14 +31,13 @@ FileText LockedFile::ReadText(const std::string& path) {
 }
 
 TestWorld::TestWorld()
-    : folder(MakeTempFolder()),
-      host(folder),
-      platform{realFiles, dialogs, host},
-      wizard(platform) {
+    : folder(MakeTempFolder()), host(folder), platform{realFiles, dialogs, host}, wizard(platform) {
     wizard.state.ProgramVersion = "2.2.0.lang";
 }
 
-TestWorld::~TestWorld() { std::filesystem::remove_all(folder); }
+TestWorld::~TestWorld() {
+    std::filesystem::remove_all(folder);
+}
 
 std::string TestWorld::Path(const std::string& relative) const {
     return folder + ToPosixPath("\\" + relative);

@@ -12,7 +12,7 @@
 namespace velmora::test {
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     BoxAnswer ShowMessage(const MessageBoxRequest& box) override;
     void EnableNextButton() override { ++nextEnabled; }
 
@@ -23,7 +23,7 @@ public:
 
 // A file layer on which one file exists but cannot be read, as a locked file on Windows.
 class LockedFile : public Files {
-public:
+  public:
     LockedFile(Files& real, std::string path) : real_(real), locked_(std::move(path)) {}
     bool IsFile(const std::string& path) override { return real_.IsFile(path); }
     FileText ReadText(const std::string& path) override;
@@ -34,13 +34,13 @@ public:
         return real_.ListFolder(folder);
     }
 
-private:
+  private:
     Files& real_;
     std::string locked_;
 };
 
 class TestWorld {
-public:
+  public:
     TestWorld();
     ~TestWorld();
     TestWorld(const TestWorld&) = delete;

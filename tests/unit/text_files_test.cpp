@@ -13,8 +13,8 @@ namespace {
 TEST(Cp1251, RussianTextRoundTripsThroughTheCodePage) {
     const std::string russian = "Подтверждение выхода... Ёё №";
     const std::string bytes = EncodeCp1251(russian);
-    EXPECT_EQ(bytes.size(), 28u);  // one byte a character
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xCF);  // П
+    EXPECT_EQ(bytes.size(), 28u);                            // one byte a character
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xCF);   // П
     EXPECT_EQ(static_cast<unsigned char>(bytes[24]), 0xA8);  // Ё
     EXPECT_EQ(static_cast<unsigned char>(bytes[27]), 0xB9);  // №
     EXPECT_EQ(DecodeCp1251(bytes), russian);
@@ -22,14 +22,18 @@ TEST(Cp1251, RussianTextRoundTripsThroughTheCodePage) {
 
 TEST(Cp1251, EveryByteDecodesAndEncodesBackToItself) {
     std::string all;
-    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
     EXPECT_EQ(EncodeCp1251(DecodeCp1251(all)), all);
 }
 
 TEST(Cp1251, CharactersOutsideTheCodePageAndBrokenUtf8BecomeQuestionMarks) {
-    EXPECT_EQ(EncodeCp1251("a\xE2\x82\xAC" "b"), "a\x88" "b");  // the euro sign exists in 1251
+    EXPECT_EQ(EncodeCp1251("a\xE2\x82\xAC"
+                           "b"),
+              "a\x88"
+              "b");  // the euro sign exists in 1251
     EXPECT_EQ(EncodeCp1251("日本"), "??");
-    EXPECT_EQ(EncodeCp1251("x\xC3"), "x?");     // sequence cut short at the end
+    EXPECT_EQ(EncodeCp1251("x\xC3"), "x?");    // sequence cut short at the end
     EXPECT_EQ(EncodeCp1251("\xFFok"), "?ok");  // not a lead byte
 }
 

@@ -13,9 +13,15 @@ namespace {
 
 using Action = std::function<void(Wizard&)>;
 
-void Next(Wizard& w) { w.state.BackRequested = false; }
-void Back(Wizard& w) { w.state.BackRequested = true; }
-void Exit(Wizard& w) { w.state.StopRequested = true; }
+void Next(Wizard& w) {
+    w.state.BackRequested = false;
+}
+void Back(Wizard& w) {
+    w.state.BackRequested = true;
+}
+void Exit(Wizard& w) {
+    w.state.StopRequested = true;
+}
 void Pass(Wizard&) {}  // a page with nothing to show returns without waiting
 
 Action ChooseFolder(const std::string& folder, bool found = false) {
@@ -36,11 +42,12 @@ Action ChooseSearch(int32_t method) {
 
 // Pages that act out a script and write down the order in which they ran.
 class ScriptedRun {
-public:
+  public:
     explicit ScriptedRun(TestWorld& world) : world_(world) {}
 
     ScriptedRun& On(const std::string& page, std::initializer_list<Action> actions) {
-        for (const Action& action : actions) script_[page].push_back(action);
+        for (const Action& action : actions)
+            script_[page].push_back(action);
         return *this;
     }
 
@@ -69,7 +76,7 @@ public:
 
     std::string trace;
 
-private:
+  private:
     WizardOperation Page(const std::string& name) {
         return [this, name] {
             trace += (trace.empty() ? "" : " ") + name;
@@ -86,12 +93,13 @@ private:
 };
 
 class Driver : public ::testing::Test {
-protected:
+  protected:
     Driver() { world.wizard.state.LanguageName = "Russian"; }
 
     std::vector<std::string> BoxTitles() const {
         std::vector<std::string> titles;
-        for (const MessageBoxRequest& box : world.dialogs.shown) titles.push_back(box.title);
+        for (const MessageBoxRequest& box : world.dialogs.shown)
+            titles.push_back(box.title);
         return titles;
     }
 
@@ -126,13 +134,14 @@ TEST_F(Driver, BackFromEachPageLeadsToItsPredecessor) {
 }
 
 TEST_F(Driver, ExitOnAnyPageEndsTheRunAtOnce) {
-    const char* pages[] = {"Language", "AboutProgram", "AboutPack", "PackInfo",
-                           "SearchMethod", "InstallMode", "InstallIntoSkins"};
+    const char* pages[] = {"Language",     "AboutProgram", "AboutPack",       "PackInfo",
+                           "SearchMethod", "InstallMode",  "InstallIntoSkins"};
     for (const char* page : pages) {
         TestWorld fresh;
         fresh.wizard.state.LanguageName = "Russian";
         ScriptedRun exiting(fresh);
-        if (std::string(page) != "SearchMethod") exiting.On("SearchMethod", {ChooseFolder("C:\\QIP")});
+        if (std::string(page) != "SearchMethod")
+            exiting.On("SearchMethod", {ChooseFolder("C:\\QIP")});
         exiting.On(page, {Exit});
         const std::string trace = exiting.Run();
         EXPECT_EQ(trace.substr(trace.rfind(' ') + 1), page) << trace;
@@ -147,8 +156,9 @@ TEST_F(Driver, HiddenInformationPageIsPassedOverBothWays) {
         fresh.wizard.pack.InfoPageSwitch = switchValue;
         ScriptedRun hidden(fresh);
         hidden.On("SearchMethod", {Back, Exit});
-        EXPECT_EQ(hidden.Run(), "Language AboutProgram AboutPack SearchMethod AboutPack "
-                                "SearchMethod")
+        EXPECT_EQ(hidden.Run(),
+                  "Language AboutProgram AboutPack SearchMethod AboutPack "
+                  "SearchMethod")
             << switchValue;
     }
     world.wizard.pack.InfoPageSwitch = "";  // an empty switch shows the page
@@ -158,8 +168,9 @@ TEST_F(Driver, HiddenInformationPageIsPassedOverBothWays) {
 
 TEST_F(Driver, AboutPackPageWithNothingToShowIsPassedOverBothWays) {
     run.On("AboutPack", {Pass, Pass}).On("PackInfo", {Back, Exit});
-    EXPECT_EQ(run.Run(), "Language AboutProgram AboutPack PackInfo AboutPack AboutProgram "
-                         "AboutPack PackInfo");
+    EXPECT_EQ(run.Run(),
+              "Language AboutProgram AboutPack PackInfo AboutPack AboutProgram "
+              "AboutPack PackInfo");
 }
 
 TEST_F(Driver, SimplifiedSearchFindsQip2005OrInfiumByItsExecutable) {
@@ -199,8 +210,9 @@ TEST_F(Driver, FoundFolderNoticeNamesTheFolderBeforeTheInstallation) {
     ASSERT_EQ(world.dialogs.shown.size(), 1u);
     const MessageBoxRequest& notice = world.dialogs.shown[0];
     EXPECT_EQ(notice.title, "Предупреждение...");
-    EXPECT_EQ(notice.text, "Папка QIP`а успешно найдена!\r\nПуть к найденной папке: "
-                           "\"C:\\Program Files\\QIP\"");
+    EXPECT_EQ(notice.text,
+              "Папка QIP`а успешно найдена!\r\nПуть к найденной папке: "
+              "\"C:\\Program Files\\QIP\"");
     EXPECT_EQ(notice.icon, BoxIcon::Information);
     EXPECT_EQ(notice.owner, BoxOwner::None);
 }
@@ -342,7 +354,8 @@ TEST_F(Driver, AnErrorInsideTheClosingSequenceIsShownAndNothingRunsTwice) {
                LogProblem(w.state, "a problem");
                throw std::runtime_error("out of memory");
            }})
-        .On("WriteLogFile", {[](Wizard&) { throw UnexpectedFileError("C:\\LOG.txt", "Disk full"); }});
+        .On("WriteLogFile",
+            {[](Wizard&) { throw UnexpectedFileError("C:\\LOG.txt", "Disk full"); }});
     world.dialogs.answers = {BoxAnswer::Yes};
     EXPECT_EQ(run.Run(), "Language AboutProgram WriteLogFile");
     // The first failure is the one the user is told about.

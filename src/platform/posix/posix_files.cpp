@@ -1,7 +1,7 @@
 #include <dirent.h>
 #include <fcntl.h>
-#include <unistd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -36,7 +36,8 @@ FileText PosixFiles::ReadText(const std::string& path) {
     std::string bytes;
     char buffer[4096];
     ssize_t got = 0;
-    while ((got = read(fd, buffer, sizeof buffer)) > 0) bytes.append(buffer, got);
+    while ((got = read(fd, buffer, sizeof buffer)) > 0)
+        bytes.append(buffer, got);
     if (got < 0) result.status = FileStatus::Failed(std::strerror(errno));
     close(fd);
     if (result.status.ok) result.text = StripUtf8Bom(bytes) ? bytes : DecodeCp1251(bytes);
@@ -61,7 +62,8 @@ std::vector<FolderEntry> PosixFiles::ListFolder(const std::string& folder) {
         const std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
         struct stat info {};
-        const bool isFolder = stat((base + "/" + name).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+        const bool isFolder =
+            stat((base + "/" + name).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
         entries.push_back({name, isFolder});
     }
     closedir(dir);

@@ -13,7 +13,7 @@ namespace velmora {
 std::string ToPosixPath(const std::string& path);
 
 class PosixFiles : public Files {
-public:
+  public:
     bool IsFile(const std::string& path) override;
     FileText ReadText(const std::string& path) override;
     FileStatus WriteText(const std::string& path, const std::string& text) override;
@@ -22,7 +22,7 @@ public:
 
 // A host whose facts are set by the caller. A restart is only counted.
 class PosixHost : public Host {
-public:
+  public:
     explicit PosixHost(std::string programFolder) : folder_(std::move(programFolder)) {}
 
     std::string ProgramFolder() override { return folder_; }
@@ -34,7 +34,7 @@ public:
     WindowsVersion version{5, 1};
     int restarts = 0;
 
-private:
+  private:
     std::string folder_;
 };
 

@@ -26,18 +26,28 @@ std::string FromWide(UINT codePage, const std::wstring& wide) {
 
 }  // namespace
 
-std::wstring Wide(const std::string& utf8) { return ToWide(CP_UTF8, utf8); }
-std::string Utf8(const std::wstring& wide) { return FromWide(CP_UTF8, wide); }
-std::string Utf8(const wchar_t* wide) { return Utf8(std::wstring(wide ? wide : L"")); }
-std::string AnsiToUtf8(const std::string& ansi) { return Utf8(ToWide(CP_ACP, ansi)); }
-std::string Utf8ToAnsi(const std::string& utf8) { return FromWide(CP_ACP, Wide(utf8)); }
+std::wstring Wide(const std::string& utf8) {
+    return ToWide(CP_UTF8, utf8);
+}
+std::string Utf8(const std::wstring& wide) {
+    return FromWide(CP_UTF8, wide);
+}
+std::string Utf8(const wchar_t* wide) {
+    return Utf8(std::wstring(wide ? wide : L""));
+}
+std::string AnsiToUtf8(const std::string& ansi) {
+    return Utf8(ToWide(CP_ACP, ansi));
+}
+std::string Utf8ToAnsi(const std::string& utf8) {
+    return FromWide(CP_ACP, Wide(utf8));
+}
 
 std::string SystemErrorText(DWORD error) {
     wchar_t* buffer = nullptr;
     const DWORD flags =
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
-    const DWORD length = FormatMessageW(flags, nullptr, error, 0,
-                                        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const DWORD length =
+        FormatMessageW(flags, nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text = length ? std::wstring(buffer, length) : std::wstring();
     if (buffer) LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))

@@ -6,7 +6,7 @@ namespace velmora {
 namespace {
 
 class FileHandle {
-public:
+  public:
     explicit FileHandle(HANDLE handle) : handle_(handle) {}
     ~FileHandle() {
         if (ok()) CloseHandle(handle_);
@@ -17,11 +17,13 @@ public:
     bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
     HANDLE get() const { return handle_; }
 
-private:
+  private:
     HANDLE handle_;
 };
 
-FileStatus LastError() { return FileStatus::Failed(SystemErrorText(GetLastError())); }
+FileStatus LastError() {
+    return FileStatus::Failed(SystemErrorText(GetLastError()));
+}
 
 }  // namespace
 

@@ -24,7 +24,8 @@ std::vector<std::string> Win32Host::Arguments() {
     int count = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!argv) return arguments;
-    for (int i = 1; i < count; ++i) arguments.push_back(Utf8(argv[i]));
+    for (int i = 1; i < count; ++i)
+        arguments.push_back(Utf8(argv[i]));
     LocalFree(argv);
     return arguments;
 }

@@ -10,7 +10,7 @@
 namespace velmora {
 
 class Win32Files : public Files {
-public:
+  public:
     bool IsFile(const std::string& path) override;
     FileText ReadText(const std::string& path) override;
     FileStatus WriteText(const std::string& path, const std::string& text) override;
@@ -18,7 +18,7 @@ public:
 };
 
 class Win32Dialogs : public Dialogs {
-public:
+  public:
     BoxAnswer ShowMessage(const MessageBoxRequest& box) override;
     void EnableNextButton() override;
 
@@ -27,7 +27,7 @@ public:
 };
 
 class Win32Host : public Host {
-public:
+  public:
     std::string ProgramFolder() override;
     std::vector<std::string> Arguments() override;
     WindowsVersion GetWindowsVersion() override;
