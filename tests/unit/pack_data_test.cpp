@@ -213,8 +213,6 @@ TEST(PackData, FatalMessagesNameTheFolderAndAreLoggedOutsideTestMode) {
          "Not found \"_define.ini\", folder: Static Lite Dark"},
         {kAnimatedFullLightTooFewLines, tooFew + "папка: \"Animated Single Full Light\".",
          "In \"_define.ini\" string count < smiles count, folder: Animated Single Full Light"},
-        {kStaticFullLightTooFewLines, tooFew + "папка: \"Static Single Full Light\".",
-         "In \"_define.ini\" string count < smiles count, folder: Static Single Full Light"},
         {kAnimatedLiteDarkTooManyLines,
          "Количество строк в \"_define.ini\" и значение количества в \"SMP.ini\" больше чем "
          "смайлов! Папка: \"Animated Lite Dark\".",

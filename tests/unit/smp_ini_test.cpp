@@ -142,7 +142,6 @@ TEST_F(SmpIni, FourteenLinesGiveNoTitleOverLogoAndKindsMapToNumbers) {
         LoadPackDescription(world.wizard);
         EXPECT_EQ(world.wizard.pack.SmileKinds, value) << text;
         EXPECT_FALSE(world.wizard.pack.TitleOverLogo);
-        EXPECT_FALSE(world.wizard.pack.AgreementRequired == false) << "line 7 reads yes";
     }
 }
 
