@@ -62,8 +62,7 @@ std::string FolderPath(Wizard& wizard, FolderIndex index) {
 }
 
 int DeclaredCount(const PackDescription& pack, FolderIndex index) {
-    int32_t value = 0;
-    return ParseInteger(pack.*kFolders[index].declared, value) ? value : 0;
+    return CountValue(pack.*kFolders[index].declared);
 }
 
 bool IsExamined(Wizard& wizard, FolderIndex index, int mode) {

@@ -42,4 +42,9 @@ bool ParseInteger(const std::string& text, int32_t& value) {
     return true;
 }
 
+int32_t CountValue(const std::string& text) {
+    int32_t value = 0;
+    return ParseInteger(text, value) ? value : 0;
+}
+
 }  // namespace velmora

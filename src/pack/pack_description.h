@@ -30,4 +30,7 @@ struct PackDescription {
 // signed 32-bit number.
 bool ParseInteger(const std::string& text, int32_t& value);
 
+// The value of a count of PackDescription; 0 for a text that is not an integer.
+int32_t CountValue(const std::string& text);
+
 }  // namespace velmora

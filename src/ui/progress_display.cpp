@@ -12,11 +12,6 @@ namespace {
 constexpr int kLeft = 80;
 constexpr int kWidth = 340;
 
-int32_t CountOf(const std::string& text) {
-    int32_t value = 0;
-    return ParseInteger(text, value) ? value : 0;
-}
-
 HWND MakeLabel(WizardWindow& window, int y, int height, Text text) {
     return MakeControl(L"static", window.wizard.text[text], WS_CHILD | WS_VISIBLE, kLeft, y, kWidth,
                        height, window.MainWindow, 0, window.TextFont);
@@ -40,15 +35,15 @@ void MakeProgressDisplay(WizardWindow& window, bool bothVariants, bool withOvera
         window.OverallBar = MakeBar(window, 177, overallTotal);
     }
     if (pack.SmileKinds >= 0) {
-        const int32_t total = CountOf(pack.AnimatedFullLightCount) +
-                              (bothVariants ? CountOf(pack.AnimatedLiteDarkCount) : 0);
+        const int32_t total = CountValue(pack.AnimatedFullLightCount) +
+                              (bothVariants ? CountValue(pack.AnimatedLiteDarkCount) : 0);
         window.AnimatedLabel = MakeLabel(window, 202, 20, Text::AnimatedProgressLabel);
         window.AnimatedBar = MakeBar(window, 217, total);
     }
     if (pack.SmileKinds <= 0) {
         const int shift = pack.SmileKinds == -1 ? 40 : staticShift;
-        const int32_t total = CountOf(pack.StaticFullLightCount) +
-                              (bothVariants ? CountOf(pack.StaticLiteDarkCount) : 0);
+        const int32_t total = CountValue(pack.StaticFullLightCount) +
+                              (bothVariants ? CountValue(pack.StaticLiteDarkCount) : 0);
         window.StaticLabel = MakeLabel(window, 242 - shift, 20, Text::StaticProgressLabel);
         window.StaticBar = MakeBar(window, 257 - shift, total);
     }

@@ -24,16 +24,6 @@ HFONT FontOf(const WizardWindow& window, Font font) {
     }
 }
 
-std::wstring ProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), path.size())) >= path.size()) {
-        path.resize(path.size() * 2);
-    }
-    path.resize(length);
-    return path;
-}
-
 LRESULT CALLBACK ReadOnlyEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto saved = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_USERDATA));
     switch (message) {
@@ -88,7 +78,7 @@ void MakeMainWindow(WizardWindow& window, const std::string& title, int clientHe
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = ExtractIconW(instance, ProgramPath().c_str(), 1);
+    windowClass.hIcon = ExtractIconW(instance, ProgramFilePath().c_str(), 1);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;

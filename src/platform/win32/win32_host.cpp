@@ -6,16 +6,18 @@
 
 namespace velmora {
 
-std::string Win32Host::ProgramFolder() {
+std::wstring ProgramFilePath() {
     std::wstring path(MAX_PATH, L'\0');
-    while (true) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), path.size());
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), path.size())) >= path.size()) {
         path.resize(path.size() * 2);
     }
+    path.resize(length);
+    return path;
+}
+
+std::string Win32Host::ProgramFolder() {
+    const std::wstring path = ProgramFilePath();
     return Utf8(path.substr(0, path.find_last_of(L'\\')));
 }
 

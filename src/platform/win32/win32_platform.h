@@ -26,6 +26,9 @@ class Win32Dialogs : public Dialogs {
     HWND mainWindow = nullptr;
 };
 
+// The full path of the running executable.
+std::wstring ProgramFilePath();
+
 class Win32Host : public Host {
   public:
     std::string ProgramFolder() override;
