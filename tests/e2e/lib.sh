@@ -10,6 +10,9 @@
 
 E2E_DEFAULT_LOCALE=en_US.UTF-8
 E2E_DEFAULT_WINDOWS=winxp
+# The bundled sample pack and language files.
+E2E_EXAMPLES=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../examples" && pwd)
+SAMPLE_PACK="$E2E_EXAMPLES/Source SMP"
 E2E_CASE_TIMEOUT=${E2E_CASE_TIMEOUT:-120}
 
 E2E_CASE_NAMES=()
@@ -97,6 +100,19 @@ make_prog_dir() {  # make_prog_dir [pack folder]
 
 prog_dir() { echo "$E2E_CASE_DIR/prog"; }
 
+# The bundled Language folder next to the program: the language page then lists
+# "Russian [Русский]" and "English [English]".
+add_language_folder() {
+    cp -r "$E2E_EXAMPLES/Language" "$(prog_dir)/" || fail "cannot copy the Language folder"
+}
+
+# The data lines of the sample pack's SMP.ini (comments left out), in the array
+# SAMPLE_SMP_LINES: index 0 holds line 1. For writing changed copies of it.
+read_sample_smp_lines() {
+    mapfile -t SAMPLE_SMP_LINES < <(grep -v -e '^//' -e '^\\\\' "$SAMPLE_PACK/SMP.ini" | tr -d '\r')
+    ((${#SAMPLE_SMP_LINES[@]} >= 14)) || fail "cannot read the sample pack's SMP.ini"
+}
+
 # Writes the given lines with CR LF line ends, as the pack's Windows tools do.
 write_crlf_file() {  # write_crlf_file PATH LINE...
     local path=$1
@@ -164,6 +180,30 @@ robot() {
     rm -f "$err"
 }
 
+# Repeats a reading robot command (text, enabled, checked, list, ...) until it
+# prints VALUE, written as the robot prints it; fails the case when it does not
+# within the robot's timeout. A click or a selection is posted to the program,
+# so this is how a case waits for it to take effect.
+wait_until() {  # wait_until VALUE COMMAND ARGUMENTS...
+    local err=$E2E_CASE_DIR/.robot-err.$BASHPID
+    run_robot "$err" --until "$@" >/dev/null ||
+        fail "robot ${*:2}: $(tr -d '\r' <"$err" | head -n 1)"
+    rm -f "$err"
+}
+
+# Presses a key as the keyboard would: xdotool sends the X key event to the
+# program's window and Wine hands it to the control that has the focus, so the
+# key takes the program's own way through its message loop. Only while no
+# message box is open: the window must be the program's only visible one.
+press_key() {  # press_key KEY (an X key name: Escape, Return, Tab, ...)
+    local windows
+    windows=$(xdotool search --onlyvisible --pid "$VELMORA_PID" 2>>"$E2E_CASE_DIR/xdotool.log")
+    [[ -n $windows && $windows != *$'\n'* ]] ||
+        fail "press_key $1: Velmora.exe shows ${windows:+more than one window}${windows:-no window}"
+    xdotool key --window "$windows" "$1" 2>>"$E2E_CASE_DIR/xdotool.log" ||
+        fail "xdotool could not press $1"
+}
+
 # Watches in the background for a visible top-level window of a class, e.g. to
 # prove later that the wizard's window never showed.
 start_window_watch() {  # start_window_watch CLASS
@@ -196,4 +236,35 @@ lock_file() {  # lock_file PATH MS
 unlock_file() {
     kill "$E2E_LOCK_PID" 2>/dev/null
     wait "$E2E_LOCK_PID" 2>/dev/null
+}
+
+# ---- the wizard's window -----------------------------------------------------------
+
+EXIT_BUTTON=1027
+LANGUAGE_LIST=1028
+NEXT_BUTTON=1030
+AGREEMENT_BOX=1035
+BACK_BUTTON=1046
+# The page caption has no id: it is the static at the same place on every page.
+PAGE_CAPTION=static@80,108
+
+# The exit question, asked by Exit, Escape and the title bar's close button:
+# owned by the wizard's window, system-modal, a question with Yes and No.
+expect_exit_question() {  # expect_exit_question QUESTION TITLE
+    local box
+    box=$(robot box)
+    expect_eq "$1" "$(field text "$box")" "exit question"
+    expect_eq "$2" "$(field title "$box")" "exit question title"
+    expect_eq "yes no" "$(field buttons "$box")" "exit question buttons"
+    expect_eq myWindow "$(field owner "$box")" "exit question owner"
+    expect_eq yes "$(field topmost "$box")" "exit question is system-modal (topmost)"
+    expect_eq question "$(field 'icon kind' "$box")" "exit question icon"
+}
+
+# Yes to the open exit question: the program ends at once with exit code 0 (a
+# further box would keep it running and fail the wait).
+answer_yes_and_expect_exit() {
+    robot answer yes
+    wait_velmora_exit
+    expect_eq 0 "$VELMORA_EXIT" "exit code"
 }

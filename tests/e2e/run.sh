@@ -46,7 +46,11 @@ start_display() {
         E2E_XVFB_PID=$!
         local tries
         for ((tries = 0; tries < 100; tries++)); do
-            if [[ -e /tmp/.X11-unix/X$n ]]; then
+            # The display is ours once its lock names our server: a run that
+            # starts at the same moment may have taken :n, and then the socket
+            # is there while our Xvfb is about to give up.
+            if [[ -e /tmp/.X11-unix/X$n &&
+                $(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null) == "$E2E_XVFB_PID" ]]; then
                 E2E_DISPLAY=:$n
                 export DISPLAY=$E2E_DISPLAY
                 return 0
@@ -71,6 +75,10 @@ make_prefix() {
     # then leaves exit code 0 behind).
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
         /v Debugger /d 'no-debugger.exe %ld %ld' /f >/dev/null 2>&1 || return 1
+    # Windows that Wine frames itself, not through a window manager: Xvfb has
+    # none, and for a managed window Wine would wait two seconds for one each
+    # time it hides a window, that is after every message box.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || return 1
     set_windows_version "$E2E_DEFAULT_WINDOWS"
     wineserver -w
 }

@@ -5,7 +5,8 @@
 // boxes. Every invocation performs one command and exits: 0 on success, 1 on
 // failure (one line on stderr), 2 on a usage error. Output is UTF-8 with LF
 // line ends. Everything that acts on the program posts its messages, so a
-// press that opens a modal box never blocks the robot.
+// press that opens a modal box never blocks the robot; only typing sends its
+// characters, so that they have arrived when the command returns.
 #include <windows.h>
 
 #include <algorithm>
@@ -17,12 +18,17 @@
 namespace {
 
 const wchar_t kUsage[] =
-    L"usage: robot [--timeout MS] [--main CLASS] COMMAND ARGS...\n"
+    L"usage: robot [--timeout MS] [--main CLASS] [--until VALUE] COMMAND ARGS...\n"
     L"  wait-window CLASS TITLE|*   gone CLASS TITLE|*   windows\n"
     L"  box   answer ok|cancel|yes|no|abort|retry|ignore|close|help|tryagain|continue\n"
-    L"  text ID   enabled ID   visible ID   click ID   list ID   selected ID\n"
-    L"  select ID INDEX   type ID TEXT   controls   close   lock PATH MS\n"
-    L"TEXT and TITLE may hold \\r, \\n and \\\\ for CR, LF and a backslash.";
+    L"  text C   enabled C   visible C   checked C   click C   list C   selected C\n"
+    L"  select C INDEX   type C TEXT   controls   close   lock PATH MS\n"
+    L"C names a control of the main window: its id (1030), the n-th control of a\n"
+    L"class counted from 1 in creation order (edit#2), or the control of a class\n"
+    L"whose top left corner is at x,y of the client area (static@80,108).\n"
+    L"--until repeats a reading command until it prints VALUE (or fails at the\n"
+    L"timeout with what it printed last).\n"
+    L"TEXT, TITLE and VALUE may hold \\r, \\n and \\\\ for CR, LF and a backslash.";
 
 const UINT kMessageTimeout = 2000;  // for reading a control of a busy program
 const DWORD kPollInterval = 50;
@@ -40,7 +46,12 @@ struct UsageError {
 struct Options {
     DWORD timeout = 10000;
     std::wstring mainClass = L"myWindow";
+    bool repeatUntil = false;  // --until given
+    std::wstring until;
 };
+
+// What a command prints, one entry per line.
+using Lines = std::vector<std::wstring>;
 
 // ---- output -----------------------------------------------------------------
 
@@ -227,18 +238,129 @@ std::vector<int> ButtonsOf(HWND box) {
     return ids;
 }
 
-bool HasIcon(HWND box) {
+// The static that shows the box's icon, when it has one.
+HWND IconStaticOf(HWND box) {
     for (int id : kMessageIconIds) {
         HWND icon = ChildWithId(box, id);
         if (!icon || !IsWindowVisible(icon)) continue;
         DWORD_PTR handle = 0;
         SendMessageTimeoutW(icon, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeout, &handle);
-        if (handle) return true;
+        if (handle) return icon;
     }
-    return false;
+    return nullptr;
 }
 
-void DescribeBox(const Options& options) {
+// A 32-bit top-down bitmap to paint into or copy the screen into.
+class Canvas {
+  public:
+    Canvas(int width, int height) : width_(width), height_(height) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
+                                   nullptr, 0);
+        if (!dc_ || !bitmap_) throw Failure{L"cannot make a bitmap to compare icons"};
+        old_ = SelectObject(dc_, bitmap_);
+    }
+    ~Canvas() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC dc() const { return dc_; }
+    DWORD pixel(int i) const { return bits_[i] & 0xFFFFFF; }
+    int size() const { return width_ * height_; }
+
+    void Fill(COLORREF color) {
+        RECT all = {0, 0, width_, height_};
+        HBRUSH brush = CreateSolidBrush(color);
+        FillRect(dc_, &all, brush);
+        DeleteObject(brush);
+        GdiFlush();
+    }
+
+  private:
+    int width_, height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    DWORD* bits_ = nullptr;
+};
+
+bool Near(DWORD a, DWORD b) {
+    for (int shift = 0; shift < 24; shift += 8) {
+        int difference =
+            static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
+        if (difference < -16 || difference > 16) return false;
+    }
+    return true;
+}
+
+// The share of the pixels that the icon covers fully (drawn alike on black and
+// on white) that look the same on the screen.
+double Likeness(const Canvas& screen, HICON icon, int width, int height) {
+    Canvas onBlack(width, height), onWhite(width, height);
+    onBlack.Fill(RGB(0, 0, 0));
+    onWhite.Fill(RGB(255, 255, 255));
+    DrawIconEx(onBlack.dc(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+    DrawIconEx(onWhite.dc(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    int covered = 0, alike = 0;
+    for (int i = 0; i < screen.size(); ++i) {
+        if (onBlack.pixel(i) != onWhite.pixel(i)) continue;
+        ++covered;
+        if (Near(onBlack.pixel(i), screen.pixel(i))) ++alike;
+    }
+    return covered ? static_cast<double>(alike) / covered : 0.0;
+}
+
+// Which of the system's message box icons the box shows. The icon handle belongs
+// to the program's process and cannot be read from here, so the robot compares
+// the screen with its own copies of the system icons.
+std::wstring IconKindOf(const Options& options, HWND box) {
+    HWND icon = IconStaticOf(box);
+    if (!icon) return L"none";
+    static const std::pair<LPCWSTR, const wchar_t*> kinds[] = {{IDI_HAND, L"error"},
+                                                               {IDI_QUESTION, L"question"},
+                                                               {IDI_EXCLAMATION, L"warning"},
+                                                               {IDI_ASTERISK, L"information"}};
+    std::wstring kind = L"other";
+    // The best likeness wins (the question and the information icon share
+    // their round shape). A box that has just opened may not be painted yet.
+    PollUntil(std::min<DWORD>(options.timeout, 5000), [&] {
+        RECT client;
+        GetClientRect(icon, &client);
+        POINT corner = {0, 0};
+        ClientToScreen(icon, &corner);
+        int width = client.right, height = client.bottom;
+        if (width <= 0 || height <= 0) return false;
+        Canvas screen(width, height);
+        HDC screenDc = GetDC(nullptr);
+        BitBlt(screen.dc(), 0, 0, width, height, screenDc, corner.x, corner.y, SRCCOPY);
+        ReleaseDC(nullptr, screenDc);
+        GdiFlush();
+        double best = 0.0;
+        for (const auto& [resource, name] : kinds) {
+            double likeness = Likeness(screen, LoadIconW(nullptr, resource), width, height);
+            if (likeness > best) {
+                best = likeness;
+                if (likeness >= 0.9) kind = name;
+            }
+        }
+        return best >= 0.9;
+    });
+    return kind;
+}
+
+Lines DescribeBox(const Options& options) {
     HWND box = WaitForBox(options);
     HWND textStatic = ChildWithId(box, kMessageTextId);
     std::wstring buttons;
@@ -246,13 +368,15 @@ void DescribeBox(const Options& options) {
         buttons += (buttons.empty() ? L"" : L" ") + ButtonNames().at(id);
     HWND owner = GetWindow(box, GW_OWNER);
     bool topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    std::wstring iconKind = IconKindOf(options, box);
 
-    PrintLine(L"title: " + TitleOf(box));
-    PrintLine(L"text: " + EscapeLineBreaks(textStatic ? TextOf(textStatic) : L""));
-    PrintLine(L"buttons: " + buttons);
-    PrintLine(std::wstring(L"topmost: ") + (topmost ? L"yes" : L"no"));
-    PrintLine(L"owner: " + (owner ? ClassOf(owner) : std::wstring(L"none")));
-    PrintLine(std::wstring(L"icon: ") + (HasIcon(box) ? L"yes" : L"no"));
+    return {L"title: " + TitleOf(box),
+            L"text: " + EscapeLineBreaks(textStatic ? TextOf(textStatic) : L""),
+            L"buttons: " + buttons,
+            std::wstring(L"topmost: ") + (topmost ? L"yes" : L"no"),
+            L"owner: " + (owner ? ClassOf(owner) : std::wstring(L"none")),
+            std::wstring(L"icon: ") + (iconKind == L"none" ? L"no" : L"yes"),
+            L"icon kind: " + iconKind};
 }
 
 void AnswerBox(const Options& options, const std::wstring& answer) {
@@ -273,13 +397,77 @@ void AnswerBox(const Options& options, const std::wstring& answer) {
 
 // ---- the main window and its controls -------------------------------------------
 
-HWND WaitForControl(const Options& options, int id) {
+int ParseNumber(const std::wstring& text, const wchar_t* what) {
+    wchar_t* end = nullptr;
+    long value = std::wcstol(text.c_str(), &end, 0);
+    if (text.empty() || *end != L'\0') throw UsageError{std::wstring(what) + L" must be a number"};
+    return static_cast<int>(value);
+}
+
+// A control of the main window as the command line names it: by id, as the n-th
+// of its class, or by its class and the top left corner of its place.
+struct ControlName {
+    std::wstring written;
+    std::wstring className;  // empty: by id
+    int id = 0;
+    int nth = 0;  // 0: by place
+    POINT corner = {0, 0};
+};
+
+ControlName ParseControlName(const std::wstring& text) {
+    ControlName name;
+    name.written = text;
+    size_t mark = text.find_first_of(L"#@");
+    if (mark == std::wstring::npos) {
+        name.id = ParseNumber(text, L"a control id");
+        return name;
+    }
+    name.className = text.substr(0, mark);
+    if (name.className.empty()) throw UsageError{L"no class in '" + text + L"'"};
+    std::wstring rest = text.substr(mark + 1);
+    if (text[mark] == L'#') {
+        name.nth = ParseNumber(rest, L"the number after #");
+        if (name.nth < 1) throw UsageError{L"controls are counted from 1 in '" + text + L"'"};
+        return name;
+    }
+    size_t comma = rest.find(L',');
+    if (comma == std::wstring::npos) throw UsageError{L"'" + text + L"' needs @x,y"};
+    name.corner.x = ParseNumber(rest.substr(0, comma), L"x");
+    name.corner.y = ParseNumber(rest.substr(comma + 1), L"y");
+    return name;
+}
+
+POINT CornerInParent(HWND control) {
+    RECT place;
+    GetWindowRect(control, &place);
+    POINT corner = {place.left, place.top};
+    ScreenToClient(GetParent(control), &corner);
+    return corner;
+}
+
+HWND FindControl(HWND main, const ControlName& name) {
+    if (name.className.empty()) return ChildWithId(main, name.id);
+    int seen = 0;
+    for (HWND child : ChildrenOf(main)) {
+        if (_wcsicmp(ClassOf(child).c_str(), name.className.c_str()) != 0) continue;
+        if (name.nth > 0) {
+            if (++seen == name.nth) return child;
+        } else {
+            POINT corner = CornerInParent(child);
+            if (corner.x == name.corner.x && corner.y == name.corner.y) return child;
+        }
+    }
+    return nullptr;
+}
+
+HWND WaitForControl(const Options& options, const std::wstring& written) {
+    ControlName name = ParseControlName(written);
     HWND control = PollFor(options.timeout, [&] {
         HWND main = FindTopLevel(options.mainClass, L"*", false);
-        return main ? ChildWithId(main, id) : nullptr;
+        return main ? FindControl(main, name) : nullptr;
     });
     if (!control)
-        throw Failure{L"no control " + std::to_wstring(id) + L" in a window of class " +
+        throw Failure{L"no control " + name.written + L" in a window of class " +
                       options.mainClass};
     return control;
 }
@@ -296,38 +484,54 @@ bool IsMultipleSelection(HWND list) {
     return (GetWindowLongW(list, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
 }
 
-void PrintListLines(HWND list) {
+Lines ListLines(HWND list) {
+    Lines lines;
     LRESULT count = SendOrFail(list, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         LRESULT length = SendOrFail(list, LB_GETTEXTLEN, i, 0);
         if (length < 0) throw Failure{L"cannot read line " + std::to_wstring(i)};
         std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
         SendOrFail(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buffer.data()));
-        PrintLine(EscapeLineBreaks(buffer.data()));
+        lines.push_back(EscapeLineBreaks(buffer.data()));
     }
+    return lines;
 }
 
-void PrintSelectedLines(HWND list) {
+Lines SelectedLines(HWND list) {
+    Lines lines;
     if (!IsMultipleSelection(list)) {
         LRESULT current = SendOrFail(list, LB_GETCURSEL, 0, 0);
-        if (current != LB_ERR) PrintLine(std::to_wstring(current));
-        return;
+        if (current != LB_ERR) lines.push_back(std::to_wstring(current));
+        return lines;
     }
     LRESULT count = SendOrFail(list, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i)
-        if (SendOrFail(list, LB_GETSEL, i, 0) > 0) PrintLine(std::to_wstring(i));
+        if (SendOrFail(list, LB_GETSEL, i, 0) > 0) lines.push_back(std::to_wstring(i));
+    return lines;
+}
+
+std::wstring CheckState(HWND button) {
+    switch (SendOrFail(button, BM_GETCHECK, 0, 0)) {
+        case BST_CHECKED:
+            return L"yes";
+        case BST_INDETERMINATE:
+            return L"indeterminate";
+        default:
+            return L"no";
+    }
 }
 
 // Selects a line as a click would: a list without the keyboard focus first tells
 // its parent LBN_SETFOCUS (with the old selection still in place), then the
 // selection changes, then LBN_SELCHANGE. A multiple-selection list toggles the
 // line. All of it is posted, so it arrives in this order.
-void SelectLine(HWND list, int id, int index) {
+void SelectLine(HWND list, int index) {
     LRESULT count = SendOrFail(list, LB_GETCOUNT, 0, 0);
     if (index < 0 || index >= count)
         throw Failure{L"the list has " + std::to_wstring(count) + L" lines, no line " +
                       std::to_wstring(index)};
     HWND parent = GetParent(list);
+    int id = GetDlgCtrlID(list);
     GUITHREADINFO thread = {};
     thread.cbSize = sizeof(thread);
     bool focused = GetGUIThreadInfo(GetWindowThreadProcessId(list, nullptr), &thread) &&
@@ -343,16 +547,33 @@ void SelectLine(HWND list, int id, int index) {
     PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), from);
 }
 
-void PrintControls(const Options& options) {
+// Types as the keyboard would after TranslateMessage, but sends each character,
+// so that all of them have been handled when the command returns.
+void TypeText(HWND control, const std::wstring& text) {
+    for (wchar_t c : text)
+        SendOrFail(control, WM_CHAR, c, 1);
+}
+
+// One line per control: id, class, visible, enabled, x,y,width,height in the
+// client area, text.
+Lines ControlLines(const Options& options) {
     HWND main =
         PollFor(options.timeout, [&] { return FindTopLevel(options.mainClass, L"*", false); });
     if (!main) throw Failure{L"no window of class " + options.mainClass};
+    Lines lines;
     for (HWND child : ChildrenOf(main)) {
-        PrintLine(std::to_wstring(GetDlgCtrlID(child)) + L"\t" + ClassOf(child) + L"\t" +
-                  (IsWindowVisible(child) ? L"visible" : L"hidden") + L"\t" +
-                  (IsWindowEnabled(child) ? L"enabled" : L"disabled") + L"\t" +
-                  EscapeLineBreaks(TextOf(child)));
+        RECT place;
+        GetWindowRect(child, &place);
+        POINT corner = CornerInParent(child);
+        lines.push_back(std::to_wstring(GetDlgCtrlID(child)) + L"\t" + ClassOf(child) + L"\t" +
+                        (IsWindowVisible(child) ? L"visible" : L"hidden") + L"\t" +
+                        (IsWindowEnabled(child) ? L"enabled" : L"disabled") + L"\t" +
+                        std::to_wstring(corner.x) + L"," + std::to_wstring(corner.y) + L"," +
+                        std::to_wstring(place.right - place.left) + L"," +
+                        std::to_wstring(place.bottom - place.top) + L"\t" +
+                        EscapeLineBreaks(TextOf(child)));
     }
+    return lines;
 }
 
 // ---- files --------------------------------------------------------------------
@@ -370,21 +591,23 @@ void LockFile(const std::wstring& path, DWORD milliseconds) {
 
 // ---- command line -----------------------------------------------------------------
 
-int ParseNumber(const std::wstring& text, const wchar_t* what) {
-    wchar_t* end = nullptr;
-    long value = std::wcstol(text.c_str(), &end, 0);
-    if (text.empty() || *end != L'\0') throw UsageError{std::wstring(what) + L" must be a number"};
-    return static_cast<int>(value);
-}
-
 void RequireArguments(const std::vector<std::wstring>& args, size_t count) {
     if (args.size() != count + 1)
         throw UsageError{args[0] + L" takes " + std::to_wstring(count) + L" argument(s)"};
 }
 
-void Run(const Options& options, const std::vector<std::wstring>& args) {
+// The commands that only read, and so may be repeated with --until.
+bool IsReading(const std::wstring& command) {
+    static const wchar_t* const reading[] = {L"text", L"enabled",  L"visible",  L"checked",
+                                             L"list", L"selected", L"controls", L"windows"};
+    for (const wchar_t* name : reading)
+        if (command == name) return true;
+    return false;
+}
+
+Lines Run(const Options& options, const std::vector<std::wstring>& args) {
     const std::wstring& command = args[0];
-    auto idArg = [&] { return ParseNumber(args[1], L"ID"); };
+    auto control = [&] { return WaitForControl(options, args[1]); };
 
     if (command == L"wait-window") {
         RequireArguments(args, 2);
@@ -392,7 +615,7 @@ void Run(const Options& options, const std::vector<std::wstring>& args) {
         HWND window = PollFor(options.timeout, [&] { return FindTopLevel(args[1], title, true); });
         if (!window)
             throw Failure{L"no visible window of class " + args[1] + L" titled " + args[2]};
-        PrintLine(TitleOf(window));
+        return {TitleOf(window)};
     } else if (command == L"gone") {
         RequireArguments(args, 2);
         std::wstring title = UnescapeArgument(args[2]);
@@ -400,43 +623,46 @@ void Run(const Options& options, const std::vector<std::wstring>& args) {
             throw Failure{L"a window of class " + args[1] + L" is still there"};
     } else if (command == L"windows") {
         RequireArguments(args, 0);
+        Lines lines;
         for (HWND window : TopLevelWindows())
-            if (IsWindowVisible(window)) PrintLine(ClassOf(window) + L"\t" + TitleOf(window));
+            if (IsWindowVisible(window)) lines.push_back(ClassOf(window) + L"\t" + TitleOf(window));
+        return lines;
     } else if (command == L"box") {
         RequireArguments(args, 0);
-        DescribeBox(options);
+        return DescribeBox(options);
     } else if (command == L"answer") {
         RequireArguments(args, 1);
         AnswerBox(options, args[1]);
     } else if (command == L"text") {
         RequireArguments(args, 1);
-        PrintLine(EscapeLineBreaks(TextOf(WaitForControl(options, idArg()))));
+        return {EscapeLineBreaks(TextOf(control()))};
     } else if (command == L"enabled" || command == L"visible") {
         RequireArguments(args, 1);
-        HWND control = WaitForControl(options, idArg());
-        bool state = command == L"enabled" ? IsWindowEnabled(control) : IsWindowVisible(control);
-        PrintLine(state ? L"yes" : L"no");
+        HWND found = control();
+        bool state = command == L"enabled" ? IsWindowEnabled(found) : IsWindowVisible(found);
+        return {state ? L"yes" : L"no"};
+    } else if (command == L"checked") {
+        RequireArguments(args, 1);
+        return {CheckState(control())};
     } else if (command == L"click") {
         RequireArguments(args, 1);
-        PostMessageW(WaitForControl(options, idArg()), BM_CLICK, 0, 0);
+        PostMessageW(control(), BM_CLICK, 0, 0);
     } else if (command == L"list") {
         RequireArguments(args, 1);
-        PrintListLines(WaitForControl(options, idArg()));
+        return ListLines(control());
     } else if (command == L"selected") {
         RequireArguments(args, 1);
-        PrintSelectedLines(WaitForControl(options, idArg()));
+        return SelectedLines(control());
     } else if (command == L"select") {
         RequireArguments(args, 2);
-        int id = idArg();
-        SelectLine(WaitForControl(options, id), id, ParseNumber(args[2], L"INDEX"));
+        int index = ParseNumber(args[2], L"INDEX");
+        SelectLine(control(), index);
     } else if (command == L"type") {
         RequireArguments(args, 2);
-        HWND control = WaitForControl(options, idArg());
-        for (wchar_t c : UnescapeArgument(args[2]))
-            PostMessageW(control, WM_CHAR, c, 1);
+        TypeText(control(), UnescapeArgument(args[2]));
     } else if (command == L"controls") {
         RequireArguments(args, 0);
-        PrintControls(options);
+        return ControlLines(options);
     } else if (command == L"close") {
         RequireArguments(args, 0);
         HWND main =
@@ -449,6 +675,42 @@ void Run(const Options& options, const std::vector<std::wstring>& args) {
     } else {
         throw UsageError{L"unknown command '" + command + L"'"};
     }
+    return {};
+}
+
+std::wstring JoinLines(const Lines& lines) {
+    std::wstring joined;
+    for (const std::wstring& line : lines)
+        joined += (joined.empty() ? L"" : L"\n") + line;
+    return joined;
+}
+
+// Repeats a reading command until it prints the expected value: its lines
+// joined by LF, compared in the escaped form the robot prints, so that "a\r\nb"
+// matches a text box holding two lines. A control that is not there yet counts
+// as a wrong value.
+Lines RunUntil(const Options& options, const std::vector<std::wstring>& args) {
+    if (!IsReading(args[0])) throw UsageError{L"--until only goes with a reading command"};
+    Options once = options;
+    once.timeout = 0;
+    const std::wstring expected = EscapeLineBreaks(UnescapeArgument(options.until));
+    Lines lines;
+    std::wstring last;
+    std::wstring lastFailure;
+    bool reached = PollUntil(options.timeout, [&] {
+        try {
+            lines = Run(once, args);
+            last = EscapeLineBreaks(JoinLines(lines));
+            lastFailure.clear();
+        } catch (const Failure& failure) {
+            lastFailure = failure.reason;
+            return false;
+        }
+        return last == expected;
+    });
+    if (reached) return lines;
+    throw Failure{L"waited " + std::to_wstring(options.timeout) + L" ms for '" + expected + L"', " +
+                  (lastFailure.empty() ? L"still '" + last + L"'" : lastFailure)};
 }
 
 }  // namespace
@@ -460,17 +722,23 @@ int wmain(int argc, wchar_t** argv) {
         int i = 1;
         for (; i + 1 < argc && argv[i][0] == L'-' && argv[i][1] == L'-'; i += 2) {
             std::wstring name = argv[i];
-            if (name == L"--timeout")
+            if (name == L"--timeout") {
                 options.timeout = static_cast<DWORD>(ParseNumber(argv[i + 1], L"--timeout"));
-            else if (name == L"--main")
+            } else if (name == L"--main") {
                 options.mainClass = argv[i + 1];
-            else
+            } else if (name == L"--until") {
+                options.repeatUntil = true;
+                options.until = argv[i + 1];
+            } else {
                 throw UsageError{L"unknown option " + name};
+            }
         }
         for (; i < argc; ++i)
             args.push_back(argv[i]);
         if (args.empty()) throw UsageError{L"no command"};
-        Run(options, args);
+        for (const std::wstring& line :
+             options.repeatUntil ? RunUntil(options, args) : Run(options, args))
+            PrintLine(line);
         return 0;
     } catch (const UsageError& error) {
         WriteBytes(STD_ERROR_HANDLE, ToUtf8(L"robot: " + error.reason + L"\n" + kUsage + L"\n"));

@@ -1,0 +1,180 @@
+# The about-pack page and the pack-information page: the agreement, a pack with
+# nothing to say, and the check of the pack's smile folders behind the
+# information page. The sample pack's texts are in code page 1251, so these
+# cases run as a Russian Windows.
+
+ABOUT_PROGRAM="О программе:"
+ABOUT_PACK="О смайл-паке:"
+PACK_INFO="Информация о смайл-паке:"
+PACK_DATA_ERROR_TITLE="Velmora: Error in Smiles-Pack Data..."
+
+# A program folder with the pack and no Language folder: the wizard starts on
+# the about-program page, in the built-in Russian texts.
+start_on_about_program_page() {  # start_on_about_program_page [arguments...]
+    start_velmora "$@"
+    wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
+}
+
+write_pack_description() {  # write_pack_description LINE...
+    write_crlf_file "$(prog_dir)/Source SMP/SMP.ini" "$@"
+}
+
+next_page() {  # next_page CAPTION-OF-THE-PAGE-EXPECTED
+    robot click "$NEXT_BUTTON"
+    wait_until "$1" text "$PAGE_CAPTION"
+}
+
+back_page() {  # back_page CAPTION-OF-THE-PAGE-EXPECTED
+    robot click "$BACK_BUTTON"
+    wait_until "$1" text "$PAGE_CAPTION"
+}
+
+accept_agreement() {
+    robot click "$AGREEMENT_BOX"
+    wait_until yes checked "$AGREEMENT_BOX"
+}
+
+quit_wizard() {
+    robot click "$EXIT_BUTTON"
+    expect_eq "Подтверждение выхода..." "$(field title "$(robot box)")" "exit question title"
+    answer_yes_and_expect_exit
+}
+
+# The Russian section of the sample pack's aboutSP.ini as the robot prints a
+# text box: lines joined by CR LF.
+sample_russian_section() {
+    iconv -f CP1251 -t UTF-8 "$SAMPLE_PACK/aboutSP.ini" | tr -d '\r' |
+        sed -n '/^Language: Russian$/,/^Language: End$/p' | sed '1d;$d' |
+        awk 'NR > 1 { printf "\\r\\n" } { printf "%s", $0 }'
+}
+
+# The sample pack asks for its agreement: Next waits for the tick, and the tick
+# is remembered when the user comes back to the page.
+test_agreement() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    start_on_about_program_page
+    next_page "$ABOUT_PACK"
+    expect_eq "$(sample_russian_section)" "$(robot text 'edit#1')" "pack text"
+    expect_eq "Я принимаю условия соглашения" "$(robot text "$AGREEMENT_BOX")" "agreement box"
+    expect_eq "Открыть страницу смайл-пака..." "$(robot text 1033)" "pack page link"
+    expect_eq "Написать письмо автору смайл-пака..." "$(robot text 1034)" "pack mail link"
+    expect_eq no "$(robot checked "$AGREEMENT_BOX")" "agreement ticked on the first visit"
+    expect_eq no "$(robot enabled "$NEXT_BUTTON")" "Next enabled before the tick"
+    expect_eq yes "$(robot enabled "$BACK_BUTTON")" "Back enabled"
+
+    accept_agreement
+    expect_eq yes "$(robot enabled "$NEXT_BUTTON")" "Next enabled after the tick"
+    next_page "$PACK_INFO"
+    back_page "$ABOUT_PACK"
+    expect_eq yes "$(robot checked "$AGREEMENT_BOX")" "agreement ticked on coming back"
+    expect_eq yes "$(robot enabled "$NEXT_BUTTON")" "Next enabled on coming back"
+
+    robot click "$AGREEMENT_BOX"
+    wait_until no checked "$AGREEMENT_BOX"
+    expect_eq no "$(robot enabled "$NEXT_BUTTON")" "Next enabled after taking the tick away"
+    # The about-program page enables Next whatever this page left.
+    back_page "$ABOUT_PROGRAM"
+    expect_eq yes "$(robot enabled "$NEXT_BUTTON")" "Next enabled on the about-program page"
+    expect_eq no "$(robot enabled "$BACK_BUTTON")" "Back enabled on the about-program page"
+    quit_wizard
+}
+
+# Without aboutSP.ini and without author links the about-pack page has nothing
+# to show and is passed over in both directions.
+test_pack_without_texts() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    rm "$(prog_dir)/Source SMP/aboutSP.ini"
+    read_sample_smp_lines
+    SAMPLE_SMP_LINES[4]=""  # the author's web page
+    SAMPLE_SMP_LINES[5]=""  # the author's e-mail address
+    write_pack_description "${SAMPLE_SMP_LINES[@]}"
+
+    start_on_about_program_page
+    next_page "$PACK_INFO"
+    expect_eq yes "$(robot enabled "$NEXT_BUTTON")" "Next enabled on the information page"
+    back_page "$ABOUT_PROGRAM"
+    expect_eq no "$(robot enabled "$BACK_BUTTON")" "Back enabled on the about-program page"
+    next_page "$PACK_INFO"
+    quit_wizard
+}
+
+# A _define.ini with fewer lines than the folder has smiles makes the pack
+# impossible to install: the information page is never shown, the program ends.
+test_short_define_file() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    add_language_folder
+    sed -i '$d' "$(prog_dir)/Source SMP/Animated Single Full Light/_define.ini"
+
+    start_velmora
+    robot select "$LANGUAGE_LIST" 0
+    wait_until "Далее >>" text "$NEXT_BUTTON"
+    next_page "$ABOUT_PROGRAM"
+    next_page "$ABOUT_PACK"
+    accept_agreement
+    robot click "$NEXT_BUTTON"
+
+    local box
+    box=$(robot box)
+    expect_eq "$PACK_DATA_ERROR_TITLE" "$(field title "$box")" "box title"
+    local why='Количество строк в "_define.ini" меньше, чем количество смайлов, папка:'
+    expect_eq "Установка смайл-пака не возможна!\\r\\n\\r\\n$why \"Animated Single Full Light\"." \
+        "$(field text "$box")" "box text"
+    expect_eq ok "$(field buttons "$box")" "box buttons"
+    expect_eq error "$(field 'icon kind' "$box")" "box icon"
+    expect_eq none "$(field owner "$box")" "box owner"
+    expect_eq yes "$(field topmost "$box")" "box is system-modal (topmost)"
+    # The error goes to the log, but the program cannot write LOG.txt yet and
+    # so offers nothing: OK ends the run.
+    robot answer ok
+    wait_velmora_exit
+    expect_eq 0 "$VELMORA_EXIT" "exit code"
+}
+
+# A declared count that differs from the smiles in the folder is corrected: the
+# information page shows the real number. In test mode the difference is shown
+# once; coming back to the page finds the count corrected already.
+test_wrong_declared_count() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    read_sample_smp_lines
+    SAMPLE_SMP_LINES[7]=40  # 36 animated smiles in the full version
+    write_pack_description "${SAMPLE_SMP_LINES[@]}"
+    local count_line=" Кол-во анимированных смайлов (Полная версия): "
+
+    start_on_about_program_page
+    next_page "$ABOUT_PACK"
+    accept_agreement
+    next_page "$PACK_INFO"
+    local info
+    info=$(robot text 'edit#1')
+    expect_contains "$info" "${count_line}36\\r\\n" "pack information"
+    expect_contains "$info" " Кол-во анимированных смайлов (Легкая версия): 30\\r\\n" "pack information"
+    quit_wizard
+
+    start_on_about_program_page TESTMODE
+    next_page "$ABOUT_PACK"
+    accept_agreement
+    robot click "$NEXT_BUTTON"
+    local box
+    box=$(robot box)
+    expect_eq "$PACK_DATA_ERROR_TITLE" "$(field title "$box")" "warning title"
+    local difference='> "SMP.ini" - amount of animated smiles [Single Full Light] (40) <> amount smiles (36)'
+    expect_eq "Ошибка в данных смайл-пака:\\r\\n\\r\\n$difference$(printf '%10s' '')\\r\\n" \
+        "$(field text "$box")" "warning text"
+    expect_eq error "$(field 'icon kind' "$box")" "warning icon"
+    robot answer ok
+    wait_until "$PACK_INFO" text "$PAGE_CAPTION"
+    expect_contains "$(robot text 'edit#1')" "${count_line}36\\r\\n" "pack information in test mode"
+    # No second warning on the way back: it would hold the page back.
+    back_page "$ABOUT_PACK"
+    next_page "$PACK_INFO"
+    quit_wizard
+}
+
+e2e_case "about-pack page: Next waits for the agreement, the tick is kept" test_agreement
+e2e_case "about-pack page with nothing to show is passed over both ways" test_pack_without_texts
+e2e_case "pack-information page: short _define.ini stops the wizard" test_short_define_file
+e2e_case "pack-information page: wrong declared count is corrected" test_wrong_declared_count
