@@ -30,6 +30,10 @@ LRESULT CALLBACK ReadOnlyEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM
         case WM_CHAR:
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
+        // A double click would select a word, and the right button's release would still
+        // bring up the edit menu with Cut and Paste.
+        case WM_LBUTTONDBLCLK:
+        case WM_CONTEXTMENU:
             return 0;
         default:
             return CallWindowProcW(saved, edit, message, wParam, lParam);

@@ -204,6 +204,14 @@ press_key() {  # press_key KEY (an X key name: Escape, Return, Tab, ...)
         fail "xdotool could not press $1"
 }
 
+# Clicks a control of the main window with the real mouse.
+mouse_click() {  # mouse_click CONTROL BUTTON [TIMES]  (BUTTON: 1 left, 3 right)
+    local x y
+    read -r x y <<<"$(robot point "$1")"
+    xdotool mousemove "$x" "$y" click --repeat "${3:-1}" --delay 100 "$2" \
+        2>>"$E2E_CASE_DIR/xdotool.log" || fail "xdotool could not click $1"
+}
+
 # Watches in the background for a visible top-level window of a class, e.g. to
 # prove later that the wizard's window never showed.
 start_window_watch() {  # start_window_watch CLASS

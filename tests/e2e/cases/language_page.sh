@@ -111,6 +111,12 @@ check_about_program_page() {  # check_about_program_page CODE-PAGE
 
     robot type "edit#3" "typed\\r\\n"
     expect_eq "${RU_ABOUT_PROGRAM_BOXES[2]}" "$(robot text 'edit#3')" "text box 3 after typing"
+    # Clicks place no caret and select nothing, and the right button brings up no edit menu.
+    mouse_click "edit#3" 1 2
+    mouse_click "edit#3" 3
+    sleep 0.5
+    expect_eq "0 0" "$(robot selection 'edit#3')" "selection in text box 3 after a double click"
+    [[ $(robot windows) != *"#32768"* ]] || fail "a context menu opened over a read-only box"
 
     robot click "$EXIT_BUTTON"
     expect_exit_question "$RU_EXIT_QUESTION" "$RU_EXIT_TITLE"

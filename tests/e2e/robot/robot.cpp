@@ -23,6 +23,7 @@ const wchar_t kUsage[] =
     L"  box   answer ok|cancel|yes|no|abort|retry|ignore|close|help|tryagain|continue\n"
     L"  text C   enabled C   visible C   checked C   click C   list C   selected C\n"
     L"  select C INDEX   type C TEXT   controls   close   lock PATH MS\n"
+    L"  point C (its centre on the screen, for real mouse clicks)   selection C (of an edit)\n"
     L"C names a control of the main window: its id (1030), the n-th control of a\n"
     L"class counted from 1 in creation order (edit#2), or the control of a class\n"
     L"whose top left corner is at x,y of the client area (static@80,108).\n"
@@ -521,6 +522,20 @@ std::wstring CheckState(HWND button) {
     }
 }
 
+// The centre of a control in screen coordinates, which under Wine are the X screen's.
+std::wstring CentreOnScreen(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    return std::to_wstring((rect.left + rect.right) / 2) + L" " +
+           std::to_wstring((rect.top + rect.bottom) / 2);
+}
+
+// The selected range of an edit control as "start end"; equal numbers mean nothing selected.
+std::wstring EditSelection(HWND edit) {
+    const LRESULT range = SendOrFail(edit, EM_GETSEL, 0, 0);
+    return std::to_wstring(LOWORD(range)) + L" " + std::to_wstring(HIWORD(range));
+}
+
 // Selects a line as a click would: a list without the keyboard focus first tells
 // its parent LBN_SETFOCUS (with the old selection still in place), then the
 // selection changes, then LBN_SELCHANGE. A multiple-selection list toggles the
@@ -598,8 +613,9 @@ void RequireArguments(const std::vector<std::wstring>& args, size_t count) {
 
 // The commands that only read, and so may be repeated with --until.
 bool IsReading(const std::wstring& command) {
-    static const wchar_t* const reading[] = {L"text", L"enabled",  L"visible",  L"checked",
-                                             L"list", L"selected", L"controls", L"windows"};
+    static const wchar_t* const reading[] = {L"text",     L"enabled", L"visible",
+                                             L"checked",  L"list",    L"selected",
+                                             L"controls", L"windows", L"selection"};
     for (const wchar_t* name : reading)
         if (command == name) return true;
     return false;
@@ -644,6 +660,12 @@ Lines Run(const Options& options, const std::vector<std::wstring>& args) {
     } else if (command == L"checked") {
         RequireArguments(args, 1);
         return {CheckState(control())};
+    } else if (command == L"point") {
+        RequireArguments(args, 1);
+        return {CentreOnScreen(control())};
+    } else if (command == L"selection") {
+        RequireArguments(args, 1);
+        return {EditSelection(control())};
     } else if (command == L"click") {
         RequireArguments(args, 1);
         PostMessageW(control(), BM_CLICK, 0, 0);
