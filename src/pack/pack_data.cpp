@@ -1,5 +1,6 @@
 #include "pack/pack_data.h"
 
+#include "pack/smp_ini.h"
 #include "platform/text_lines.h"
 
 namespace velmora {
@@ -58,7 +59,7 @@ struct Finding {
 };
 
 std::string FolderPath(Wizard& wizard, FolderIndex index) {
-    return wizard.sys.host.ProgramFolder() + "\\Source SMP\\" + kFolders[index].name;
+    return PackFilePath(wizard, kFolders[index].name);
 }
 
 int DeclaredCount(const PackDescription& pack, FolderIndex index) {

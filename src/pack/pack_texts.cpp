@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "pack/smp_ini.h"
 #include "platform/text_lines.h"
 
 namespace velmora {
@@ -56,10 +57,6 @@ Text FaultText(AboutFault fault) {
 }
 
 }  // namespace
-
-std::string PackFilePath(Wizard& wizard, const std::string& name) {
-    return wizard.sys.host.ProgramFolder() + "\\Source SMP\\" + name;
-}
 
 std::string ReadLanguageSection(Wizard& wizard, const std::string& path) {
     const std::string& chosen = wizard.state.LanguageName;

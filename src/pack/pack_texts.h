@@ -23,6 +23,4 @@ PackInfo ReadPackInfo(Wizard& wizard);
 // In test mode: tells the pack's author about the first inconsistency of aboutSP.ini.
 void CheckAboutFile(Wizard& wizard);
 
-std::string PackFilePath(Wizard& wizard, const std::string& name);
-
 }  // namespace velmora

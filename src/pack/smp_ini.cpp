@@ -148,8 +148,12 @@ void StoreDescription(PackDescription& pack, const std::vector<std::string>& lin
 
 }  // namespace
 
+std::string PackFilePath(Wizard& wizard, const std::string& name) {
+    return wizard.sys.host.ProgramFolder() + "\\Source SMP\\" + name;
+}
+
 std::string PackDescriptionPath(Wizard& wizard) {
-    return wizard.sys.host.ProgramFolder() + "\\Source SMP\\SMP.ini";
+    return PackFilePath(wizard, "SMP.ini");
 }
 
 int CheckPackDescription(Wizard& wizard) {

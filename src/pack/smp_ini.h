@@ -23,6 +23,9 @@ enum DescriptionCheck : int {
     kDescriptionUnreadable = 11,  // the file is there but the system would not let us read it
 };
 
+// The path of a file or folder of the pack, which lies next to the program in "Source SMP".
+std::string PackFilePath(Wizard& wizard, const std::string& name);
+
 std::string PackDescriptionPath(Wizard& wizard);
 
 int CheckPackDescription(Wizard& wizard);

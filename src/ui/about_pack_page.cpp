@@ -1,6 +1,7 @@
 // The third page: the pack's logo, its text or agreement, and its author's links.
 
 #include "pack/pack_texts.h"
+#include "pack/smp_ini.h"
 #include "platform/win32/wide.h"
 #include "ui/pages.h"
 

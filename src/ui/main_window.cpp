@@ -33,10 +33,15 @@ std::string ListLine(HWND list, LRESULT index) {
     return Utf8(line);
 }
 
+// The list's selected line, or -1 when none is selected.
+int SelectedLine(HWND list) {
+    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    return selected == LB_ERR ? -1 : static_cast<int>(selected);
+}
+
 void OnLanguageList(WizardWindow& window) {
     if (window.wizard.state.LanguageListLocked) return;
-    const LRESULT selected = SendMessageW(window.SharedList, LB_GETCURSEL, 0, 0);
-    const int index = selected == LB_ERR ? -1 : static_cast<int>(selected);
+    const int index = SelectedLine(window.SharedList);
     const std::string line = index == -1 ? "" : ListLine(window.SharedList, index);
     if (HandleLanguageChoice(window.wizard, index, line)) {
         SetText(window.NextButton, window.wizard.text[Text::NextButtonText]);
@@ -47,8 +52,7 @@ void OnLanguageList(WizardWindow& window) {
 void OnCopyList(WizardWindow& window) {
     WizardState& state = window.wizard.state;
     if (state.CopyListLocked) return;
-    const LRESULT selected = SendMessageW(window.SharedList, LB_GETCURSEL, 0, 0);
-    const int index = selected == LB_ERR ? -1 : static_cast<int>(selected);
+    const int index = SelectedLine(window.SharedList);
     if (index != -1 && index != state.ListIndex) {
         window.wizard.qip.folder = ListLine(window.SharedList, index);
         EnableWindow(window.NextButton, TRUE);

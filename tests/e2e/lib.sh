@@ -113,6 +113,10 @@ read_sample_smp_lines() {
     ((${#SAMPLE_SMP_LINES[@]} >= 14)) || fail "cannot read the sample pack's SMP.ini"
 }
 
+write_smp_ini() {  # write_smp_ini LINE...
+    write_crlf_file "$(prog_dir)/Source SMP/SMP.ini" "$@"
+}
+
 # Writes the given lines with CR LF line ends, as the pack's Windows tools do.
 write_crlf_file() {  # write_crlf_file PATH LINE...
     local path=$1

@@ -15,10 +15,6 @@ start_on_about_program_page() {  # start_on_about_program_page [arguments...]
     wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
 }
 
-write_pack_description() {  # write_pack_description LINE...
-    write_crlf_file "$(prog_dir)/Source SMP/SMP.ini" "$@"
-}
-
 next_page() {  # next_page CAPTION-OF-THE-PAGE-EXPECTED
     robot click "$NEXT_BUTTON"
     wait_until "$1" text "$PAGE_CAPTION"
@@ -89,7 +85,7 @@ test_pack_without_texts() {
     read_sample_smp_lines
     SAMPLE_SMP_LINES[4]=""  # the author's web page
     SAMPLE_SMP_LINES[5]=""  # the author's e-mail address
-    write_pack_description "${SAMPLE_SMP_LINES[@]}"
+    write_smp_ini "${SAMPLE_SMP_LINES[@]}"
 
     start_on_about_program_page
     next_page "$PACK_INFO"
@@ -141,7 +137,7 @@ test_wrong_declared_count() {
     make_prog_dir "$SAMPLE_PACK"
     read_sample_smp_lines
     SAMPLE_SMP_LINES[7]=40  # 36 animated smiles in the full version
-    write_pack_description "${SAMPLE_SMP_LINES[@]}"
+    write_smp_ini "${SAMPLE_SMP_LINES[@]}"
     local count_line=" Кол-во анимированных смайлов (Полная версия): "
 
     start_on_about_program_page

@@ -5,10 +5,6 @@ ERROR_TITLE='Velmora: Error in smiles-pack...'
 NOT_POSSIBLE='Installation of smiles-pack is not possible!'
 SOUND_SMP_INI=("Startup pack 1.0" smilespack all single "" "" no 1 0 1 0 all Off 01.01.2010)
 
-write_smp_ini() {  # write_smp_ini LINE...
-    write_crlf_file "$(prog_dir)/Source SMP/SMP.ini" "$@"
-}
-
 # The text of the box about a faulty description; box texts come from the
 # robot with CR and LF written as \r and \n.
 smp_error_text() {  # smp_error_text DETAIL-SHOWN-IN-TEST-MODE-OR-EMPTY
