@@ -2,33 +2,45 @@
 # Builds Velmora.exe, lays out a demo next to it (the program with the sample pack and the
 # English texts, and demo QIP 2005 and QIP Infium folders) and starts the wizard under Wine:
 # on your display when there is one, otherwise on a virtual one. Saves a screenshot either way.
+# On a machine that cannot run 32-bit programs (or with VELMORA_WINE_ARCH=win64) the demo runs
+# a 64-bit build of the same sources under 64-bit Wine.
 set -eu
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 tools/setup.sh
+source tools/wine-arch.sh
+choose_wine_arch
+use_wine_arch "$top"
+describe_wine_arch
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows
+cmake --preset "$WINE_BUILD_PRESET" >/dev/null
+cmake --build --preset "$WINE_BUILD_PRESET"
 
 demo=$top/out/demo
-stand_ins=$top/build/windows/examples/stand-ins
+stand_ins=$WINE_BUILD_DIR/examples/stand-ins
 rm -rf "$demo"
 mkdir -p "$demo/Velmora"
-cp build/windows/Velmora.exe "$demo/Velmora/"
+cp "$WINE_BUILD_DIR/Velmora.exe" "$demo/Velmora/"
 cp -r "examples/Source SMP" examples/Language "$demo/Velmora/"
 # The installation changes the messenger folders, so the demo works on copies.
 cp -r "examples/demo/QIP 2005" "examples/demo/QIP Infium" "$demo/"
 cp "$stand_ins/qip.exe" "$demo/QIP 2005/"
 cp "$stand_ins/infium.exe" "$demo/QIP Infium/"
 
-export WINEARCH=win32 WINEDEBUG=-all WINEPREFIX=$top/out/wineprefix
+export WINEDEBUG=-all WINEPREFIX=$top/out/wineprefix-$WINEARCH
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Packs are written in their author's ANSI code page; the sample pack's is 1251, so the demo
 # runs as on a Russian Windows unless VELMORA_LOCALE says otherwise (en_US.UTF-8 gives 1252).
-export LC_ALL=${VELMORA_LOCALE:-ru_RU.UTF-8}
+# The locale is compiled into out/locales, as the end-to-end tests do, so the system needs none.
+locale=${VELMORA_LOCALE:-ru_RU.UTF-8}
+if [ ! -d "$top/out/locales/$locale" ]; then
+    mkdir -p "$top/out/locales"
+    localedef -i "${locale%%.*}" -f UTF-8 "$top/out/locales/$locale" >/dev/null 2>&1 || true
+fi
+export LOCPATH=$top/out/locales LC_ALL=$locale
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Making a 32-bit Wine prefix in $WINEPREFIX (once)..."
+    echo "Making a Wine prefix ($WINEARCH) in $WINEPREFIX (once)..."
     wineboot -i >/dev/null 2>&1
     wineserver -w
 fi

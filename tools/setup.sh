@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Velmora needs on Debian: the native compiler and
-# GoogleTest, the mingw-w64 cross compiler, 32-bit Wine, Xvfb and ImageMagick for screenshots.
+# GoogleTest, clang with libFuzzer, the mingw-w64 cross compilers, Wine (32-bit where the
+# machine runs 32-bit programs, 64-bit everywhere), Xvfb and ImageMagick for screenshots.
 # Does nothing when everything is there already.
 set -eu
+
+source "$(dirname "${BASH_SOURCE[0]}")/wine-arch.sh"
+choose_wine_arch
 
 need=()
 have() { command -v "$1" >/dev/null 2>&1; }
@@ -12,9 +16,17 @@ have cmake || need+=(cmake)
 have g++ || need+=(g++)
 have make || need+=(make)
 have_pkg libgtest-dev || need+=(libgtest-dev)
+have clang++ || need+=(clang)
+have_pkg libclang-rt-dev || need+=(libclang-rt-dev)
 have i686-w64-mingw32-g++ || need+=(mingw-w64)
+have x86_64-w64-mingw32-g++ || need+=(mingw-w64)
 have wine || need+=(wine)
-have_pkg wine32:i386 || need+=(wine32:i386)
+have_pkg wine64 || need+=(wine64)
+i386=no
+if [ "$VELMORA_WINE_ARCH" = win32 ]; then
+    i386=yes
+    have_pkg wine32:i386 || need+=(wine32:i386)
+fi
 have Xvfb || need+=(xvfb)
 have import || need+=(imagemagick)
 have xdotool || need+=(xdotool)
@@ -26,7 +38,7 @@ have localedef || need+=(locales)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${need[*]}"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ "$i386" = yes ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update -q

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Runs every test: the native unit tests (with ASan and UBSan), the check that the program
-# starts on Windows XP, and the end-to-end tests of the real program under Wine. Ends with
-# the line "N passed, N failed".
+# Runs every test: the native unit tests (with ASan and UBSan), a bounded run of each fuzz
+# target, the check that the program starts on Windows XP, and the end-to-end tests of the
+# real program under Wine: the shipped 32-bit Velmora.exe, or a 64-bit test build where the
+# machine cannot run 32-bit programs or VELMORA_WINE_ARCH=win64 asks for it. Ends with the
+# line "N passed, N failed".
 set -u
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 tools/setup.sh || exit 1
+source tools/wine-arch.sh
+choose_wine_arch || exit 1
+use_wine_arch "$top"
 
 passed=0
 failed=0
@@ -15,6 +20,18 @@ finish() {
     echo "$passed passed, $failed failed"
     [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
     exit
+}
+
+# Adds a summary line "<prefix>N passed, M failed" from a command's output to the counts.
+count_summary() {  # count_summary PREFIX LOG
+    local summary good bad
+    summary=$(grep -E "^$1[0-9]+ passed, [0-9]+ failed" "$2" | tail -n 1)
+    if [ -n "$summary" ]; then
+        read -r good bad < <(sed -E "s/^$1([0-9]+) passed, ([0-9]+) failed.*/\\1 \\2/" <<<"$summary")
+        count "$good" "$bad"
+    else
+        count 0 1
+    fi
 }
 
 echo "== Native unit tests"
@@ -34,6 +51,12 @@ else
     count 0 1
 fi
 
+echo "== Fuzzing the readers of pack and language files (${VELMORA_FUZZ_SECONDS:-10} s each)"
+log=$(mktemp)
+tools/fuzz.sh "${VELMORA_FUZZ_SECONDS:-10}" 2>&1 | tee "$log"
+count_summary "fuzz: " "$log"
+rm -f "$log"
+
 echo "== Windows build"
 if ! { cmake --preset windows >/dev/null && cmake --build --preset windows; }; then
     echo "FAIL windows build"
@@ -44,15 +67,21 @@ fi
 echo "== Windows XP as the floor"
 if tests/windows/check_xp_imports.sh build/windows/Velmora.exe; then count 1 0; else count 0 1; fi
 
-echo "== End-to-end tests under Wine"
-log=$(mktemp)
-tests/e2e/run.sh build/windows 2>&1 | tee "$log"
-summary=$(grep -E '^e2e: [0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1)
-rm -f "$log"
-if [ -n "$summary" ]; then
-    read -r good bad < <(sed -E 's/^e2e: ([0-9]+) passed, ([0-9]+) failed.*/\1 \2/' <<<"$summary")
-    count "$good" "$bad"
-else
-    count 0 1
+if [ "$WINE_BUILD_PRESET" != windows ]; then
+    echo "== 64-bit test build"
+    if ! { cmake --preset "$WINE_BUILD_PRESET" >/dev/null &&
+        cmake --build --preset "$WINE_BUILD_PRESET"; }; then
+        echo "FAIL $WINE_BUILD_PRESET build"
+        count 0 1
+        finish
+    fi
 fi
+
+echo "== End-to-end tests under Wine"
+describe_wine_arch
+log=$(mktemp)
+tests/e2e/run.sh "$WINE_BUILD_DIR" 2>&1 | tee "$log"
+count_summary "e2e: " "$log"
+rm -f "$log"
+describe_wine_arch
 finish

@@ -8,7 +8,9 @@
 # "e2e: N passed, M failed". Exits 0 only when every case passed. Each case
 # leaves its files, logs and (on failure) a screenshot in
 # <build dir>/e2e/cases/<name>/ (E2E_RUN_DIR moves <build dir>/e2e elsewhere);
-# E2E_CASE_TIMEOUT is the seconds a case may take (default 120).
+# E2E_CASE_TIMEOUT is the seconds a case may take (default 120). WINEARCH (win32 unless
+# set) is the prefix's architecture: win64 for a 64-bit build under 64-bit Wine, whose
+# `wine` must then come first on PATH (tools/wine-arch.sh arranges both).
 set -u
 
 E2E_HOME=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -24,7 +26,7 @@ E2E_BUILD_DIR=$(cd "$1" 2>/dev/null && pwd) || usage
 shift
 
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
-export WINEARCH=win32 WINEDEBUG=-all
+export WINEARCH=${WINEARCH:-win32} WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no prompts to install Mono or Gecko
 E2E_RUN_DIR=${E2E_RUN_DIR:-$E2E_BUILD_DIR/e2e}
 export WINEPREFIX=$E2E_RUN_DIR/prefix

@@ -1,0 +1,74 @@
+#pragma once
+// What every fuzz target needs: a program folder of its own in a real temporary folder, the
+// POSIX file layer over it, and message boxes that are answered at once. The input reaches
+// the readers as a file, once as the ANSI bytes it is and once marked as UTF-8, the two ways
+// the file layer decodes a text file.
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/wizard.h"
+#include "platform/posix/posix_platform.h"
+
+namespace velmora::fuzz {
+
+class AnsweringDialogs : public Dialogs {
+  public:
+    BoxAnswer ShowMessage(const MessageBoxRequest& box) override {
+        return box.buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
+    }
+    void EnableNextButton() override {}
+};
+
+inline std::string MakeProgramFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "velmora-fuzz-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        std::perror("mkdtemp");
+        std::abort();
+    }
+    return pattern;
+}
+
+// One program folder for the whole run, removed when the fuzzer ends.
+struct FuzzWorld {
+    FuzzWorld() : folder(MakeProgramFolder()), host(folder) {}
+    ~FuzzWorld() { std::filesystem::remove_all(folder); }
+
+    // Writes bytes to a file below the program folder ("\" separates folders).
+    void Write(const std::string& relative, const std::string& bytes) const {
+        const std::filesystem::path path = ToPosixPath(folder + "\\" + relative);
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    }
+
+    std::string Path(const std::string& relative) const { return folder + "\\" + relative; }
+
+    std::string folder;
+    PosixFiles files;
+    AnsweringDialogs dialogs;
+    PosixHost host;
+};
+
+// A fresh wizard over the world, as at the start of a run.
+struct FuzzRun {
+    explicit FuzzRun(FuzzWorld& world)
+        : platform{world.files, world.dialogs, world.host}, wizard(platform) {}
+    Platform platform;
+    Wizard wizard;
+};
+
+// The input as the two kinds of text file: ANSI bytes, and UTF-8 after the byte-order mark.
+template <typename Body>
+void ForBothEncodings(const uint8_t* data, size_t size, Body body) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    body(bytes);
+    body("\xEF\xBB\xBF" + bytes);
+}
+
+}  // namespace velmora::fuzz

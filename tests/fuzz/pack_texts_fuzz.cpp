@@ -1,0 +1,22 @@
+// aboutSP.ini and LiteStr.ini: the per-language section reader for a declared, an undeclared
+// and the built-in language, and the test-mode check of aboutSP.ini.
+
+#include "fuzz_world.h"
+#include "pack/pack_texts.h"
+
+using namespace velmora;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static fuzz::FuzzWorld world;
+    fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
+        world.Write("Source SMP\\aboutSP.ini", bytes);
+        for (const char* language : {"Russian", "English.txt", "Deutsch.txt"}) {
+            fuzz::FuzzRun run(world);
+            run.wizard.state.TestMode = true;
+            run.wizard.state.LanguageName = language;
+            ReadPackInfo(run.wizard);
+            ReadLanguageSection(run.wizard, world.Path("Source SMP\\aboutSP.ini"));
+        }
+    });
+    return 0;
+}
