@@ -1,6 +1,7 @@
 // Start-up checks and the reset that opens the language page.
 
 #include "app/wizard.h"
+#include "lang/language.h"
 #include "pack/smp_ini.h"
 #include "platform/text_lines.h"
 
@@ -10,11 +11,8 @@ bool CheckWindowsVersion(Wizard& wizard) {
     const WindowsVersion version = wizard.sys.host.GetWindowsVersion();
     if (version.major >= 6 || (version.major == 5 && version.minor >= 1)) return true;
 
-    MessageBoxRequest box;
-    box.text = "\r\nVelmora\r\n\r\nNot supported OS..." + std::string(16, ' ');
-    box.title = "Warning...";
-    box.icon = BoxIcon::Error;
-    wizard.sys.dialogs.ShowMessage(box);
+    ShowErrorBox(wizard.sys.dialogs, "Warning...",
+                 "\r\nVelmora\r\n\r\nNot supported OS..." + std::string(16, ' '));
     return false;
 }
 
@@ -27,6 +25,7 @@ void ResetWizardState(Wizard& wizard) {
     state.CopyListLocked = true;
     state.ErrorsFound = false;
     state.ErrorLog.clear();
+    state.LanguageName = kBuiltInLanguage;
 
     // The Exit button asks in English until a language is chosen.
     wizard.text[Text::ExitQuestion] = "Do you really want to close the program?";
@@ -35,7 +34,7 @@ void ResetWizardState(Wizard& wizard) {
     const std::vector<std::string> arguments = wizard.sys.host.Arguments();
     state.TestMode = !arguments.empty() && LowerAscii(arguments[0]) == "testmode";
 
-    LoadPackDescription(wizard);
+    if (!LoadPackDescription(PackChecksOf(wizard), wizard.pack)) state.StopRequested = true;
 }
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include "app/wizard_state.h"
 #include "lang/ui_strings.h"
 #include "pack/pack_description.h"
+#include "pack/pack_folder.h"
 #include "platform/platform.h"
 #include "qip/qip_target.h"
 
@@ -21,11 +22,18 @@ struct Wizard {
     QipTarget qip;
 };
 
+// What the checks of the pack work with, taken from the wizard's records.
+inline PackChecks PackChecksOf(Wizard& wizard) {
+    return {wizard.sys.files, wizard.sys.dialogs, wizard.sys.host.ProgramFolder(),
+            wizard.state.TestMode, wizard.state};
+}
+
 // A page or an installation procedure: it builds its controls, waits for the user, and tells
 // the driver how it was left through StopRequested and BackRequested.
 using WizardOperation = std::function<void()>;
 
-// What the driver calls. Pages and installations are required; the LOG.txt operations are
+// What the driver calls. Pages and installations are required (one that is missing when its
+// step comes ends the wizard through the guard, naming it); the LOG.txt operations are
 // offered at the end only when they are given.
 struct WizardOperations {
     WizardOperation LanguagePage;
@@ -51,5 +59,14 @@ void ResetWizardState(Wizard& wizard);
 bool AskAnotherInstall(Wizard& wizard);
 void ShowFoundFolderNotice(Wizard& wizard);
 void CloseWizard(Wizard& wizard, const WizardOperations& operations);
+
+// With a name: the partial load of that language, the texts the language page needs. With an
+// empty name: the full load of LanguageName.
+void LoadLanguage(Wizard& wizard, const std::string& name);
+
+// A pick in the language list (selected is -1 when nothing is selected). Returns true when it
+// loaded a language: the page then shows that language's Next text and enables Next. A line
+// that matches no file any more keeps the previous choice.
+bool HandleLanguageChoice(Wizard& wizard, int selected, const std::string& entry);
 
 }  // namespace velmora

@@ -2,10 +2,10 @@
 
 #include <array>
 #include <exception>
+#include <stdexcept>
 
 #include "app/unexpected_error.h"
 #include "app/wizard.h"
-#include "lang/language.h"
 #include "platform/text_lines.h"
 
 namespace velmora {
@@ -41,40 +41,51 @@ struct StepRow {
 
 // --- What runs in each step -----------------------------------------------------------------
 
+// Runs an operation of the pages; one that this program does not supply ends the wizard with
+// a message that names it, rather than with an unexplained failure.
+void Call(const WizardOperation& operation, const char* name) {
+    if (!operation) {
+        throw std::logic_error(std::string("The step \"") + name +
+                               "\" is not available in this program.");
+    }
+    operation();
+}
+
 void RunLanguagePage(Driver& d) {
-    d.operations.LanguagePage();
+    Call(d.operations.LanguagePage, "LanguagePage");
 }
 void RunAboutProgramPage(Driver& d) {
-    d.operations.AboutProgramPage();
+    Call(d.operations.AboutProgramPage, "AboutProgramPage");
 }
 void RunAboutPackPage(Driver& d) {
-    d.operations.AboutPackPage();
+    Call(d.operations.AboutPackPage, "AboutPackPage");
 }
 void RunSearchMethodPage(Driver& d) {
-    d.operations.SearchMethodPage();
+    Call(d.operations.SearchMethodPage, "SearchMethodPage");
 }
 void RunSimpleSearchPage(Driver& d) {
-    d.operations.SimpleSearchPage();
+    Call(d.operations.SimpleSearchPage, "SimpleSearchPage");
 }
 void RunInstallModePage(Driver& d) {
-    d.operations.InstallModePage();
+    Call(d.operations.InstallModePage, "InstallModePage");
 }
 void RunInstallIntoSkins(Driver& d) {
-    d.operations.InstallIntoSkins();
+    Call(d.operations.InstallIntoSkins, "InstallIntoSkins");
 }
 void RunInstallIntoInfium(Driver& d) {
-    d.operations.InstallIntoInfium();
+    Call(d.operations.InstallIntoInfium, "InstallIntoInfium");
 }
 void RunNothing(Driver&) {}
 
 // The pack may hide its information page; skipping it leaves BackRequested as it was, so the
 // page is passed over in the direction the user was going.
 void RunPackInfoPage(Driver& d) {
-    if (LowerAscii(d.wizard.pack.InfoPageSwitch) != "off") d.operations.PackInfoPage();
+    if (LowerAscii(d.wizard.pack.InfoPageSwitch) != "off")
+        Call(d.operations.PackInfoPage, "PackInfoPage");
 }
 
 void RunSearchResultsPage(Driver& d) {
-    d.operations.SearchResultsPage();
+    Call(d.operations.SearchResultsPage, "SearchResultsPage");
     QipTarget& qip = d.wizard.qip;
     if (!qip.folder.empty()) qip.isInfium = d.wizard.sys.files.IsFile(qip.folder + "\\infium.exe");
 }
@@ -183,11 +194,7 @@ void RunWizard(Wizard& wizard, const WizardOperations& operations) {
     Guarded([&] { CloseWizard(wizard, operations); }, failure);
     if (failure.empty()) return;
 
-    MessageBoxRequest box;
-    box.text = failure;
-    box.title = "Velmora: Error...";
-    box.icon = BoxIcon::Error;
-    wizard.sys.dialogs.ShowMessage(box);
+    ShowErrorBox(wizard.sys.dialogs, "Velmora: Error...", failure);
 }
 
 }  // namespace velmora

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "report/problem_log.h"
+
 namespace velmora {
 
 // Control ids that double as the user's choices.
@@ -15,7 +17,9 @@ enum : int32_t {
     kSecondMode = 1045,
 };
 
-struct WizardState {
+// ErrorLog and ErrorsFound come from ProblemLog, so the checks can be handed the state as the
+// log they add to.
+struct WizardState : ProblemLog {
     bool StopRequested = false;
     bool BackRequested = false;
     bool AgreementAccepted = false;
@@ -27,15 +31,16 @@ struct WizardState {
     int32_t SearchMethod = 0;
     int32_t ModeChoice = 0;
     bool TestMode = false;
-    std::string ErrorLog;
-    bool ErrorsFound = false;
     bool InstallStarted = false;
     bool RebootNeeded = false;
     std::string ProgramVersion;
     std::string BuildDate;
 };
 
-// Adds one problem to the log that LOG.txt is made from; every entry starts on a new line.
-void LogProblem(WizardState& state, const std::string& entry);
+// A list's selection that the user has just changed: a line is selected, and another one than
+// before.
+inline bool IsNewSelection(int32_t selected, int32_t previous) {
+    return selected != -1 && selected != previous;
+}
 
 }  // namespace velmora

@@ -9,45 +9,34 @@ namespace {
 constexpr int kLastBuiltInPartialLine = 10;
 constexpr int kLastFilePartialLine = 11;
 
-bool IsDataLine(const std::string& line) {
-    return !line.empty() && !IsCommentLine(line);
+}  // namespace
+
+std::string LanguageFolder(const std::string& programFolder) {
+    return programFolder + "\\Language";
 }
 
-void LoadLanguageFile(Wizard& wizard, const std::string& path, bool partial) {
-    const std::string& version = wizard.state.ProgramVersion;
-    wizard.text[Text::BackButtonText] = "<< Back";
-    wizard.text[Text::ElapsedTimeLabel] = "Passed time:";
+std::string LanguageFilePath(const std::string& programFolder, const std::string& fileName) {
+    return LanguageFolder(programFolder) + "\\" + fileName;
+}
 
-    const FileText file = wizard.sys.files.ReadText(path);
-    if (!file.status.ok) {
-        AssignBuiltInTexts(wizard.text, partial ? kLastBuiltInPartialLine : kLastDataLine, version);
-        return;
-    }
-    const std::vector<std::string> lines = SplitLines(file.text);
+void LoadBuiltInLanguage(bool partial, const std::string& programVersion, UiStrings& text) {
+    AssignBuiltInTexts(text, partial ? kLastBuiltInPartialLine : kLastDataLine, programVersion);
+}
+
+void LoadLanguageFile(Files& files, const std::string& path, bool partial,
+                      const std::string& programVersion, UiStrings& text) {
+    text[Text::BackButtonText] = "<< Back";
+    text[Text::ElapsedTimeLabel] = "Passed time:";
+
+    const FileLines file = ReadLines(files, path);
+    if (!file.status.ok) return LoadBuiltInLanguage(partial, programVersion, text);
     const int lastLine = partial ? kLastFilePartialLine : kLastDataLine;
     int counter = 0;
     // The first line is the header, the language's display name, and never data.
-    for (size_t i = 1; i < lines.size() && counter < lastLine; ++i) {
-        if (!IsDataLine(lines[i])) continue;
-        ApplyDataLine(wizard.text, ++counter, lines[i], version);
+    for (size_t i = 1; i < file.lines.size() && counter < lastLine; ++i) {
+        if (IsDataLine(file.lines[i]))
+            ApplyDataLine(text, ++counter, file.lines[i], programVersion);
     }
-}
-
-}  // namespace
-
-std::string LanguageFolder(Wizard& wizard) {
-    return wizard.sys.host.ProgramFolder() + "\\Language";
-}
-
-void LoadLanguage(Wizard& wizard, const std::string& name) {
-    const bool partial = !name.empty();
-    const std::string& language = partial ? name : wizard.state.LanguageName;
-    if (language == kBuiltInLanguage) {
-        AssignBuiltInTexts(wizard.text, partial ? kLastBuiltInPartialLine : kLastDataLine,
-                           wizard.state.ProgramVersion);
-        return;
-    }
-    LoadLanguageFile(wizard, LanguageFolder(wizard) + "\\" + language, partial);
 }
 
 }  // namespace velmora

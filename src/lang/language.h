@@ -3,18 +3,25 @@
 
 #include <string>
 
-#include "app/wizard.h"
+#include "lang/ui_strings.h"
+#include "platform/files.h"
 
 namespace velmora {
 
 // The name that stands for the built-in texts.
 inline const char* const kBuiltInLanguage = "Russian";
 
-// With a name: the partial load of that language, the texts the language page needs.
-// With an empty name: the full load of LanguageName. A file that cannot be read gives the
-// built-in texts instead.
-void LoadLanguage(Wizard& wizard, const std::string& name);
+std::string LanguageFolder(const std::string& programFolder);
 
-std::string LanguageFolder(Wizard& wizard);
+// The path of a language file, named with its extension.
+std::string LanguageFilePath(const std::string& programFolder, const std::string& fileName);
+
+// Loads the built-in texts: with partial, those the language page needs; otherwise all.
+void LoadBuiltInLanguage(bool partial, const std::string& programVersion, UiStrings& text);
+
+// Loads a language file into the table: with partial, the texts the language page needs;
+// otherwise all. A file that cannot be read gives the built-in texts instead.
+void LoadLanguageFile(Files& files, const std::string& path, bool partial,
+                      const std::string& programVersion, UiStrings& text);
 
 }  // namespace velmora

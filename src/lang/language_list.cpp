@@ -1,5 +1,7 @@
 #include "lang/language_list.h"
 
+#include <algorithm>
+
 #include "lang/language.h"
 #include "platform/text_lines.h"
 
@@ -21,28 +23,20 @@ bool IsCandidate(const FolderEntry& entry) {
 }
 
 // The candidates in the order the folder lists them, folders named like files included.
-std::vector<LanguageFile> ListCandidates(Wizard& wizard) {
-    std::vector<LanguageFile> files;
-    for (const FolderEntry& entry : wizard.sys.files.ListFolder(LanguageFolder(wizard))) {
-        if (IsCandidate(entry)) files.push_back({entry.name, "", 0});
+std::vector<LanguageFile> ListCandidates(Files& files, const std::string& programFolder) {
+    std::vector<LanguageFile> found;
+    for (const FolderEntry& entry : files.ListFolder(LanguageFolder(programFolder))) {
+        if (IsCandidate(entry)) found.push_back({entry.name, "", 0});
     }
-    return files;
+    return found;
 }
 
 // Reads the header and counts the data lines; an unreadable file has neither.
-void ReadLanguageFile(Wizard& wizard, const std::string& path, LanguageFile& file) {
-    const FileText text = wizard.sys.files.ReadText(path);
-    if (!text.status.ok) return;
-    const std::vector<std::string> lines = SplitLines(text.text);
+void ReadLanguageFile(Files& files, const std::string& path, LanguageFile& file) {
+    const std::vector<std::string> lines = ReadLines(files, path).lines;
     if (lines.empty()) return;
     file.header = lines[0];
-    for (size_t i = 1; i < lines.size(); ++i) {
-        if (!lines[i].empty() && !IsCommentLine(lines[i])) ++file.dataLines;
-    }
-}
-
-std::string PathOf(Wizard& wizard, const LanguageFile& file) {
-    return LanguageFolder(wizard) + "\\" + file.name;
+    file.dataLines = static_cast<int>(std::count_if(lines.begin() + 1, lines.end(), IsDataLine));
 }
 
 std::string DisplayText(const LanguageFile& file) {
@@ -50,57 +44,43 @@ std::string DisplayText(const LanguageFile& file) {
     return file.header.empty() ? bare : bare + " [" + file.header + "]";
 }
 
-// The file whose current display text is the entry; the last one wins. Empty when none is.
-std::string FindLanguageName(Wizard& wizard, const std::string& entry) {
-    if (entry == kBuiltInEntry) return kBuiltInLanguage;
-    std::string name;
-    for (LanguageFile& file : ListCandidates(wizard)) {
-        ReadLanguageFile(wizard, PathOf(wizard, file), file);
-        if (DisplayText(file) == entry) name = file.name;
-    }
-    return name;
-}
-
 }  // namespace
 
-bool IsLanguageFileComplete(Wizard& wizard, const std::string& path) {
+bool IsLanguageFileComplete(Files& files, const std::string& path) {
     LanguageFile file;
-    ReadLanguageFile(wizard, path, file);
+    ReadLanguageFile(files, path, file);
     return file.dataLines >= kDataLinesOfACompleteFile;
 }
 
-int FillLanguageList(Wizard& wizard, std::vector<std::string>& entries) {
-    std::vector<LanguageFile> files = ListCandidates(wizard);
-    wizard.state.LanguageName = kBuiltInLanguage;
-    entries.clear();
-    if (files.empty()) return 0;
+LanguageList FillLanguageList(Files& files, const std::string& programFolder, bool testMode,
+                              ProblemLog& log) {
+    std::vector<LanguageFile> found = ListCandidates(files, programFolder);
+    LanguageList list;
+    list.files = static_cast<int>(found.size());
+    if (found.empty()) return list;
 
-    entries.push_back(kBuiltInEntry);
-    for (LanguageFile& file : files) {
-        ReadLanguageFile(wizard, PathOf(wizard, file), file);
+    list.entries.push_back(kBuiltInEntry);
+    for (LanguageFile& file : found) {
+        ReadLanguageFile(files, LanguageFilePath(programFolder, file.name), file);
         const bool complete = file.dataLines >= kDataLinesOfACompleteFile;
-        if (!complete && !wizard.state.TestMode) {
-            LogProblem(wizard.state, file.name + kFaultyFileMark);
+        if (!complete && !testMode) {
+            LogProblem(log, file.name + kFaultyFileMark);
             continue;
         }
-        entries.push_back(DisplayText(file) + (complete ? "" : kFaultyFileMark));
+        list.entries.push_back(DisplayText(file) + (complete ? "" : kFaultyFileMark));
     }
-    return static_cast<int>(files.size());
+    return list;
 }
 
-bool HandleLanguageChoice(Wizard& wizard, int selected, const std::string& entry) {
-    WizardState& state = wizard.state;
-    bool loaded = false;
-    if (selected != -1 && selected != state.ListIndex) {
-        const std::string name = FindLanguageName(wizard, entry);
-        if (!name.empty()) {
-            LoadLanguage(wizard, name);
-            state.LanguageName = name;
-            loaded = true;
-        }
+std::string FindLanguageName(Files& files, const std::string& programFolder,
+                             const std::string& entry) {
+    if (entry == kBuiltInEntry) return kBuiltInLanguage;
+    std::string name;
+    for (LanguageFile& file : ListCandidates(files, programFolder)) {
+        ReadLanguageFile(files, LanguageFilePath(programFolder, file.name), file);
+        if (DisplayText(file) == entry) name = file.name;
     }
-    state.ListIndex = selected;
-    return loaded;
+    return name;
 }
 
 }  // namespace velmora

@@ -1,11 +1,12 @@
 #pragma once
 // The language files of the Language folder: which are usable, what the list shows for them,
-// and what a pick in the list loads.
+// and which file a line of the list stands for.
 
 #include <string>
 #include <vector>
 
-#include "app/wizard.h"
+#include "platform/files.h"
+#include "report/problem_log.h"
 
 namespace velmora {
 
@@ -17,16 +18,21 @@ inline const char* const kFaultyFileMark = " | Error in file, not for loading!";
 
 // A file with at least 103 data lines after its header. A file that cannot be read, or a
 // folder with a language file's name, is not complete.
-bool IsLanguageFileComplete(Wizard& wizard, const std::string& path);
+bool IsLanguageFileComplete(Files& files, const std::string& path);
 
-// Sets LanguageName to the built-in language and returns the number of language files in the
-// folder; the lines for the list go into entries (none when there are no files). Incomplete
-// files are left out and logged, or listed and marked in test mode.
-int FillLanguageList(Wizard& wizard, std::vector<std::string>& entries);
+struct LanguageList {
+    int files = 0;                     // language files in the folder, usable or not
+    std::vector<std::string> entries;  // the list's lines; none when there are no files
+};
 
-// A pick in the list (selected is -1 when nothing is selected). Returns true when it loaded a
-// language: the page then shows that language's Next text and enables Next. A line that
-// matches no file any more keeps the previous choice.
-bool HandleLanguageChoice(Wizard& wizard, int selected, const std::string& entry);
+// The lines of the language list: the built-in texts first, then the files. Incomplete files
+// are left out and logged, or in test mode listed and marked.
+LanguageList FillLanguageList(Files& files, const std::string& programFolder, bool testMode,
+                              ProblemLog& log);
+
+// The language a line of the list stands for: kBuiltInLanguage, or the name of the file whose
+// line it is now (the last such file); empty when no file has that line any more.
+std::string FindLanguageName(Files& files, const std::string& programFolder,
+                             const std::string& entry);
 
 }  // namespace velmora

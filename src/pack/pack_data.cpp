@@ -1,6 +1,7 @@
 #include "pack/pack_data.h"
 
-#include "pack/smp_ini.h"
+#include <algorithm>
+
 #include "platform/text_lines.h"
 
 namespace velmora {
@@ -58,75 +59,88 @@ struct Finding {
     int smiles = 0;
 };
 
-std::string FolderPath(Wizard& wizard, FolderIndex index) {
-    return PackFilePath(wizard, kFolders[index].name);
-}
+// One run of the check over the pack's folders.
+class DataCheck {
+  public:
+    DataCheck(const PackChecks& checks, PackMode mode, PackDescription& pack)
+        : checks_(checks), mode_(mode), pack_(pack) {}
 
-int DeclaredCount(const PackDescription& pack, FolderIndex index) {
-    return CountValue(pack.*kFolders[index].declared);
-}
+    bool IsExamined(FolderIndex index) const {
+        const SmileFolder& folder = kFolders[index];
+        if (!(folder.animated ? HasAnimatedSmiles(pack_) : HasStaticSmiles(pack_))) return false;
+        if (!folder.liteDark) return true;
+        if (mode_ == kSingleFamilyMode) return false;
+        // A pack may leave out the static lite smiles by declaring none; the animated ones it
+        // may not.
+        return folder.animated || DeclaredCount(index) > 0;
+    }
 
-bool IsExamined(Wizard& wizard, FolderIndex index, int mode) {
-    const SmileFolder& folder = kFolders[index];
-    const int32_t kinds = wizard.pack.SmileKinds;
-    if (folder.animated ? kinds < 0 : kinds > 0) return false;
-    if (!folder.liteDark) return true;
-    if (mode <= kSingleFamilyMode) return false;
-    // A pack may leave out the static lite smiles by declaring none; the animated ones it may not.
-    return folder.animated || DeclaredCount(wizard.pack, index) > 0;
-}
+    PackDataCheck CheckFolder(FolderIndex index, Finding& finding) {
+        const SmileFolder& folder = kFolders[index];
+        const std::string definePath = FolderPath(index) + "\\_define.ini";
+        if (!checks_.files.IsFile(definePath)) return {folder.noDefineCode, "", ""};
+        int lines = 0;
+        PackDataCheck check = CountListLines(definePath, lines);
+        if (check.code == kPackDataSound) check = CountSmiles(index, finding.smiles);
+        if (check.code != kPackDataSound) return check;
 
-// Counts the lines of a list file that the check needs, or says why it cannot.
-PackDataCheck CountListLines(Wizard& wizard, const std::string& path, int& lines) {
-    const LineCount count = CountFileLines(wizard, path);
-    if (!count.status.ok) return {kListFileUnreadable, path, count.status.reason};
-    lines = count.lines;
-    return {};
-}
-
-// The smiles of a folder: its own image files, or for a lite folder of a "fulllite" pack the
-// full set less the smiles its DeleteLite.ini leaves out.
-PackDataCheck CountSmiles(Wizard& wizard, FolderIndex index, int mode, int& smiles) {
-    const SmileFolder& folder = kFolders[index];
-    if (!folder.liteDark || mode != kFullLiteMode) {
-        smiles = CountSmileFiles(wizard, FolderPath(wizard, index), folder.animated);
+        const int smiles = finding.smiles;
+        const int declared = DeclaredCount(index);
+        if (smiles > lines) return {folder.tooFewLinesCode, "", ""};
+        finding.lines = lines;
+        finding.declared = declared;
+        finding.linesExceed = smiles < lines;
+        finding.countDiffers = smiles != declared;
+        // Surplus lines are tolerable only while SMP.ini does not claim those smiles as well.
+        if (smiles < lines && smiles < declared) return {folder.tooManyLinesCode, "", ""};
+        if (smiles != declared) pack_.*folder.declared = std::to_string(smiles);
         return {};
     }
-    const std::string listPath = FolderPath(wizard, index) + "\\DeleteLite.ini";
-    if (!wizard.sys.files.IsFile(listPath)) return {kListFileMissing, listPath, ""};
-    int leftOut = 0;
-    const PackDataCheck check = CountListLines(wizard, listPath, leftOut);
-    if (check.code != kPackDataSound) return check;
-    const auto fullSet = static_cast<FolderIndex>(index - kAnimatedLiteDark);
-    smiles = CountSmileFiles(wizard, FolderPath(wizard, fullSet), folder.animated) - leftOut;
-    return {};
-}
 
-PackDataCheck CheckFolder(Wizard& wizard, FolderIndex index, int mode, Finding& finding) {
-    const SmileFolder& folder = kFolders[index];
-    const std::string definePath = FolderPath(wizard, index) + "\\_define.ini";
-    if (!wizard.sys.files.IsFile(definePath)) return {folder.noDefineCode, "", ""};
-    int lines = 0;
-    PackDataCheck check = CountListLines(wizard, definePath, lines);
-    if (check.code == kPackDataSound) check = CountSmiles(wizard, index, mode, finding.smiles);
-    if (check.code != kPackDataSound) return check;
+  private:
+    std::string FolderPath(FolderIndex index) const { return checks_.PathOf(kFolders[index].name); }
 
-    const int smiles = finding.smiles;
-    const int declared = DeclaredCount(wizard.pack, index);
-    if (smiles > lines) return {folder.tooFewLinesCode, "", ""};
-    finding.lines = lines;
-    finding.declared = declared;
-    finding.linesExceed = smiles < lines;
-    finding.countDiffers = smiles != declared;
-    // Surplus lines are tolerable only while SMP.ini does not claim those smiles as well.
-    if (smiles < lines && smiles < declared) return {folder.tooManyLinesCode, "", ""};
-    if (smiles != declared) wizard.pack.*folder.declared = std::to_string(smiles);
-    return {};
-}
+    int DeclaredCount(FolderIndex index) const {
+        return CountValue(pack_.*kFolders[index].declared);
+    }
 
-std::string WarningReport(Wizard& wizard, const Finding (&findings)[kFolderCount]) {
+    // Counts the lines of a list file that the check needs, or says why it cannot.
+    PackDataCheck CountListLines(const std::string& path, int& lines) const {
+        const LineCount count = CountFileLines(checks_.files, path);
+        if (!count.status.ok) return {kListFileUnreadable, path, count.status.reason};
+        lines = count.lines;
+        return {};
+    }
+
+    // The smiles of a folder: its own image files, or for a lite folder of a "fulllite" pack
+    // the full set less the smiles its DeleteLite.ini leaves out, and none when it leaves out
+    // more than there are.
+    PackDataCheck CountSmiles(FolderIndex index, int& smiles) const {
+        const SmileFolder& folder = kFolders[index];
+        if (!folder.liteDark || mode_ != kFullLiteMode) {
+            smiles = CountSmileFiles(checks_.files, FolderPath(index), folder.animated);
+            return {};
+        }
+        const std::string listPath = FolderPath(index) + "\\DeleteLite.ini";
+        if (!checks_.files.IsFile(listPath)) return {kListFileMissing, listPath, ""};
+        int leftOut = 0;
+        const PackDataCheck check = CountListLines(listPath, leftOut);
+        if (check.code != kPackDataSound) return check;
+        const auto fullSet = static_cast<FolderIndex>(index - kAnimatedLiteDark);
+        const int full = CountSmileFiles(checks_.files, FolderPath(fullSet), folder.animated);
+        smiles = std::max(0, full - leftOut);
+        return {};
+    }
+
+    const PackChecks& checks_;
+    PackMode mode_;
+    PackDescription& pack_;
+};
+
+std::string WarningReport(const UiStrings& text, bool testMode,
+                          const Finding (&findings)[kFolderCount]) {
     std::string report;
-    if (wizard.state.TestMode) report = wizard.text[Text::PackDataErrorHead] + "\r\n\r\n";
+    if (testMode) report = text[Text::PackDataErrorHead] + "\r\n\r\n";
     for (const FolderIndex index : kReportOrder) {
         const Finding& f = findings[index];
         if (!f.countDiffers) continue;
@@ -142,19 +156,11 @@ std::string WarningReport(Wizard& wizard, const Finding (&findings)[kFolderCount
     return report;
 }
 
-void ShowErrorBox(Wizard& wizard, const std::string& text) {
-    MessageBoxRequest box;
-    box.title = kBoxTitle;
-    box.text = text;
-    box.icon = BoxIcon::Error;
-    wizard.sys.dialogs.ShowMessage(box);
-}
-
-void ReportWarnings(Wizard& wizard, const std::string& report) {
-    if (wizard.state.TestMode) {
-        ShowErrorBox(wizard, report);
+void ReportWarnings(const PackChecks& checks, const std::string& report) {
+    if (checks.testMode) {
+        ShowErrorBox(checks.dialogs, kBoxTitle, report);
     } else {
-        LogProblem(wizard.state, report);
+        LogProblem(checks.log, report);
     }
 }
 
@@ -203,46 +209,47 @@ bool DescribeFault(const UiStrings& text, const PackDataCheck& check, FatalMessa
 
 }  // namespace
 
-LineCount CountFileLines(Wizard& wizard, const std::string& path) {
-    const FileText file = wizard.sys.files.ReadText(path);
-    LineCount count;
-    count.status = file.status;
-    if (file.status.ok) count.lines = static_cast<int>(SplitLines(file.text).size());
-    return count;
+LineCount CountFileLines(Files& files, const std::string& path) {
+    const FileLines file = ReadLines(files, path);
+    return {file.status, static_cast<int>(file.lines.size())};
 }
 
-int CountSmileFiles(Wizard& wizard, const std::string& folder, bool animated) {
+int CountSmileFiles(Files& files, const std::string& folder, bool animated) {
     const std::string wanted = animated ? ".gif" : ".bmp";
     int count = 0;
-    for (const FolderEntry& entry : wizard.sys.files.ListFolder(folder)) {
+    for (const FolderEntry& entry : files.ListFolder(folder)) {
         const size_t dot = entry.name.rfind('.');
         if (dot != std::string::npos && LowerAscii(entry.name.substr(dot)) == wanted) ++count;
     }
     return count;
 }
 
-PackDataCheck ValidatePackData(Wizard& wizard, int mode) {
+PackDataCheck ValidatePackData(const PackChecks& checks, const UiStrings& text, PackMode mode,
+                               PackDescription& pack) {
+    DataCheck check(checks, mode, pack);
     Finding findings[kFolderCount];
     for (int i = 0; i < kFolderCount; ++i) {
         const auto index = static_cast<FolderIndex>(i);
-        if (!IsExamined(wizard, index, mode)) continue;
-        const PackDataCheck check = CheckFolder(wizard, index, mode, findings[index]);
-        if (check.code != kPackDataSound) return check;
+        if (!check.IsExamined(index)) continue;
+        const PackDataCheck fatal = check.CheckFolder(index, findings[index]);
+        if (fatal.code != kPackDataSound) return fatal;
     }
     for (const Finding& f : findings) {
         if (f.countDiffers || f.linesExceed) {
-            ReportWarnings(wizard, WarningReport(wizard, findings));
+            ReportWarnings(checks, WarningReport(text, checks.testMode, findings));
             break;
         }
     }
     return {};
 }
 
-void ReportPackDataError(Wizard& wizard, const PackDataCheck& check) {
+void ReportPackDataError(const PackChecks& checks, const UiStrings& text,
+                         const PackDataCheck& check) {
     FatalMessage message;
-    if (!DescribeFault(wizard.text, check, message)) return;
-    ShowErrorBox(wizard, wizard.text[Text::PackDataInstallImpossible] + "\r\n\r\n" + message.text);
-    if (!wizard.state.TestMode) LogProblem(wizard.state, "Critical error: " + message.logLine);
+    if (!DescribeFault(text, check, message)) return;
+    ShowErrorBox(checks.dialogs, kBoxTitle,
+                 text[Text::PackDataInstallImpossible] + "\r\n\r\n" + message.text);
+    if (!checks.testMode) LogProblem(checks.log, "Critical error: " + message.logLine);
 }
 
 }  // namespace velmora

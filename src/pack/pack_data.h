@@ -5,16 +5,11 @@
 
 #include <string>
 
-#include "app/wizard.h"
+#include "lang/ui_strings.h"
+#include "pack/pack_description.h"
+#include "pack/pack_folder.h"
 
 namespace velmora {
-
-// Which folders the check looks at, by the pack's type.
-enum PackDataMode : int {
-    kSingleFamilyMode = 0,  // the Single Full Light folders only
-    kFullLiteMode = 1,      // the Lite Dark smiles are the full set less DeleteLite.ini
-    kLightDarkMode = 2,     // the Lite Dark folders are counted by their own files
-};
 
 // Results of ValidatePackData; 0 means installable, warnings included.
 enum PackDataCode : int {
@@ -47,19 +42,23 @@ struct LineCount {
 };
 
 // The lines of a text file; empty and comment lines count, a final line break adds none.
-LineCount CountFileLines(Wizard& wizard, const std::string& path);
+LineCount CountFileLines(Files& files, const std::string& path);
 
 // The entries directly in a folder whose extension is ".gif" (animated) or ".bmp", in any
 // letter case; sub-folders with such a name count too. A missing folder holds none.
-int CountSmileFiles(Wizard& wizard, const std::string& folder, bool animated);
+int CountSmileFiles(Files& files, const std::string& folder, bool animated);
 
-// Checks the folders of the mode, rewrites declared counts that differ from the smiles found,
-// and reports warnings (a message box in test mode, LOG.txt otherwise). The first fatal
-// finding ends the check and is returned without any warning.
-PackDataCheck ValidatePackData(Wizard& wizard, int mode);
+// Checks the folders of the mode (the single family's only in mode 0, the Lite Dark ones as
+// well otherwise), rewrites declared counts that differ from the smiles found, and reports
+// warnings (a message box in test mode, LOG.txt otherwise). The first fatal finding ends the
+// check and is returned without any warning. A "fulllite" lite set whose DeleteLite.ini names
+// more smiles than the full set holds counts as empty, never as a negative number.
+PackDataCheck ValidatePackData(const PackChecks& checks, const UiStrings& text, PackMode mode,
+                               PackDescription& pack);
 
 // Tells the user why the pack cannot be installed and, outside test mode, logs it. The caller
 // stops the wizard.
-void ReportPackDataError(Wizard& wizard, const PackDataCheck& check);
+void ReportPackDataError(const PackChecks& checks, const UiStrings& text,
+                         const PackDataCheck& check);
 
 }  // namespace velmora

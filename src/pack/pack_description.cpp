@@ -1,5 +1,7 @@
 #include "pack/pack_description.h"
 
+#include "platform/text_lines.h"
+
 namespace velmora {
 namespace {
 
@@ -45,6 +47,25 @@ bool ParseInteger(const std::string& text, int32_t& value) {
 int32_t CountValue(const std::string& text) {
     int32_t value = 0;
     return ParseInteger(text, value) ? value : 0;
+}
+
+PackMode ModeOf(const PackDescription& pack) {
+    const std::string type = LowerAscii(pack.PackType);
+    if (type == "fulllite") return kFullLiteMode;
+    if (type == "lightdark") return kLightDarkMode;
+    return kSingleFamilyMode;
+}
+
+int64_t DeclaredSmiles(const PackDescription& pack, bool animated, bool bothVariants) {
+    const std::string& fullLight =
+        animated ? pack.AnimatedFullLightCount : pack.StaticFullLightCount;
+    const std::string& liteDark = animated ? pack.AnimatedLiteDarkCount : pack.StaticLiteDarkCount;
+    return int64_t{CountValue(fullLight)} + (bothVariants ? int64_t{CountValue(liteDark)} : 0);
+}
+
+bool IsWebAddress(const std::string& target) {
+    const std::string start = LowerAscii(target.substr(0, 8));
+    return start.compare(0, 7, "http://") == 0 || start == "https://";
 }
 
 }  // namespace velmora

@@ -25,6 +25,33 @@ struct PackDescription {
     bool TitleOverLogo = false;
 };
 
+// How the pack's variants are checked, shown and installed, by its pack type.
+enum PackMode : int {
+    kSingleFamilyMode = 0,  // one set: "single" and the one-family types
+    kFullLiteMode = 1,      // "fulllite": the lite set is the full set less DeleteLite.ini
+    kLightDarkMode = 2,     // "lightdark": light and dark sets, each with its own files
+};
+
+PackMode ModeOf(const PackDescription& pack);
+
+// Which kinds of smiles the pack has, by SmileKinds.
+inline bool HasAnimatedSmiles(const PackDescription& pack) {
+    return pack.SmileKinds >= 0;
+}
+inline bool HasStaticSmiles(const PackDescription& pack) {
+    return pack.SmileKinds <= 0;
+}
+
+// The smiles of one kind that an installation copies, by the declared counts: the Single Full
+// Light set, and with both variants the Lite Dark set too. Added in 64 bits, since a pack
+// whose check is switched off may declare counts near the integer limit.
+int64_t DeclaredSmiles(const PackDescription& pack, bool animated, bool bothVariants);
+
+// True for an address the pack's web-page link may open: "http://" or "https://" in any
+// letter case, then anything. Whatever else the pack names (a program, a document) is not
+// opened.
+bool IsWebAddress(const std::string& target);
+
 // The integer rule of every count: optional leading blanks, an optional sign, then decimal
 // digits, or hexadecimal digits after "$", "0x" or "x"; the whole text must convert to a
 // signed 32-bit number.

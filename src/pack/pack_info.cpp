@@ -30,44 +30,44 @@ std::string WithoutColon(const std::string& label) {
 
 class Composer {
   public:
-    Composer(Wizard& wizard, int mode) : wizard_(wizard), mode_(mode) {}
+    Composer(const UiStrings& text, PackMode mode) : texts_(text), mode_(mode) {}
 
     void AddKind(Text heading, bool present, const std::string& label,
                  const std::string& fullLightCount, const std::string& liteDarkCount) {
-        text_ += wizard_.text[heading] + ": ";
+        summary_ += texts_[heading] + ": ";
         if (!present) {
-            text_ += wizard_.text[Text::InfoAbsent] + "\r\n";
+            summary_ += texts_[Text::InfoAbsent] + "\r\n";
             return;
         }
-        text_ += wizard_.text[Text::InfoPresent] + "\r\n";
-        if (mode_ == 0) {
+        summary_ += texts_[Text::InfoPresent] + "\r\n";
+        if (mode_ == kSingleFamilyMode) {
             AddCount(label, "", fullLightCount);
             return;
         }
         const Variants& variants = kVariants[mode_];
-        AddCount(label, wizard_.text[variants.first], fullLightCount);
-        AddCount(label, wizard_.text[variants.second], liteDarkCount);
+        AddCount(label, texts_[variants.first], fullLightCount);
+        AddCount(label, texts_[variants.second], liteDarkCount);
     }
 
-    void Add(const std::string& piece) { text_ += piece; }
+    void Add(const std::string& piece) { summary_ += piece; }
 
-    PackInfoText Result() const { return {text_, height_}; }
+    PackInfoText Result() const { return {summary_, height_, true}; }
 
   private:
     void AddCount(const std::string& label, const std::string& variant, const std::string& count) {
-        text_ += label + (variant.empty() ? "" : " (" + variant + ")") + ": " + count + "\r\n";
+        summary_ += label + (variant.empty() ? "" : " (" + variant + ")") + ": " + count + "\r\n";
         height_ += kLineHeight;
     }
 
-    Wizard& wizard_;
-    int mode_;
-    std::string text_;
+    const UiStrings& texts_;
+    PackMode mode_;
+    std::string summary_;
     int height_ = kBaseHeight;
 };
 
-std::string PagersText(Wizard& wizard) {
-    const std::string pagers = LowerAscii(wizard.pack.Pagers);
-    if (pagers == "all") return wizard.text[Text::InfoAllPagers];
+std::string PagersText(const UiStrings& text, const PackDescription& pack) {
+    const std::string pagers = LowerAscii(pack.Pagers);
+    if (pagers == "all") return text[Text::InfoAllPagers];
     if (pagers == "qip") return "QIP 2005 & Infium";
     if (pagers == "qip2005") return "QIP 2005";
     if (pagers == "qipinf") return "QIP Infium";
@@ -76,35 +76,26 @@ std::string PagersText(Wizard& wizard) {
 
 }  // namespace
 
-int PackMode(const PackDescription& pack) {
-    const std::string type = LowerAscii(pack.PackType);
-    if (type == "fulllite") return 1;
-    if (type == "lightdark") return 2;
-    return 0;
-}
-
-PackInfoText BuildPackInfo(Wizard& wizard) {
-    const int mode = PackMode(wizard.pack);
-    const PackDataCheck check = ValidatePackData(wizard, mode);
+PackInfoText BuildPackInfo(const PackChecks& checks, const UiStrings& text, PackDescription& pack) {
+    const PackMode mode = ModeOf(pack);
+    const PackDataCheck check = ValidatePackData(checks, text, mode, pack);
     if (check.code > 0) {
-        ReportPackDataError(wizard, check);
-        wizard.state.StopRequested = true;
+        ReportPackDataError(checks, text, check);
         return {};
     }
 
-    PackDescription& pack = wizard.pack;
-    const UiStrings& text = wizard.text;
-    Composer info(wizard, mode);
+    Composer info(text, mode);
     info.Add(text[Text::InfoNameLabel] + pack.NameAndVersion + "\r\n");
-    info.AddKind(Text::InfoAnimatedLabel, pack.SmileKinds >= 0, text[Text::InfoAnimatedCountLabel],
-                 pack.AnimatedFullLightCount, pack.AnimatedLiteDarkCount);
-    info.AddKind(Text::InfoStaticLabel, pack.SmileKinds <= 0,
+    info.AddKind(Text::InfoAnimatedLabel, HasAnimatedSmiles(pack),
+                 text[Text::InfoAnimatedCountLabel], pack.AnimatedFullLightCount,
+                 pack.AnimatedLiteDarkCount);
+    info.AddKind(Text::InfoStaticLabel, HasStaticSmiles(pack),
                  WithoutColon(text[Text::InfoStaticCountLabel]), pack.StaticFullLightCount,
                  pack.StaticLiteDarkCount);
     info.Add(text[Text::InfoModesLabel] + ": " + text[kVariants[mode].modes] + "\r\n");
-    info.Add(text[Text::InfoPagersLabel] + ": " + PagersText(wizard));
+    info.Add(text[Text::InfoPagersLabel] + ": " + PagersText(text, pack));
 
-    if (mode == 0) {
+    if (mode == kSingleFamilyMode) {
         pack.AnimatedLiteDarkCount = "0";
         pack.StaticLiteDarkCount = "0";
     }

@@ -3,21 +3,20 @@
 
 #include <string>
 
-#include "app/wizard.h"
+#include "lang/ui_strings.h"
+#include "pack/pack_description.h"
+#include "pack/pack_folder.h"
 
 namespace velmora {
 
 struct PackInfoText {
     std::string text;
-    int height = 0;  // pixels the text box needs
+    int height = 0;            // pixels the text box needs
+    bool installable = false;  // false: the pack's data were reported as impossible to install
 };
 
-// How the pack's variants are checked and shown: 0 a single set, 1 full and lite versions,
-// 2 light and dark backgrounds.
-int PackMode(const PackDescription& pack);
-
 // Checks the pack's smile folders, then composes the summary. A pack whose data make the
-// installation impossible is reported and stops the wizard; the summary is then empty.
-PackInfoText BuildPackInfo(Wizard& wizard);
+// installation impossible is reported, and the summary is empty: the wizard stops.
+PackInfoText BuildPackInfo(const PackChecks& checks, const UiStrings& text, PackDescription& pack);
 
 }  // namespace velmora

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "pack/smp_ini.h"
 #include "platform/text_lines.h"
 
 namespace velmora {
@@ -13,11 +12,6 @@ const char kHeader[] = "Language: ";
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-std::vector<std::string> ReadLines(Wizard& wizard, const std::string& path) {
-    const FileText file = wizard.sys.files.ReadText(path);
-    return file.status.ok ? SplitLines(file.text) : std::vector<std::string>{};
 }
 
 // The section header the reader looks for, given what the declaration list named.
@@ -58,11 +52,10 @@ Text FaultText(AboutFault fault) {
 
 }  // namespace
 
-std::string ReadLanguageSection(Wizard& wizard, const std::string& path) {
-    const std::string& chosen = wizard.state.LanguageName;
+std::string ReadLanguageSection(const std::vector<std::string>& lines, const std::string& chosen) {
     bool english = false, russian = false, declared = false, inList = true, inText = false;
     std::string wanted, text;
-    for (const std::string& line : ReadLines(wizard, path)) {
+    for (const std::string& line : lines) {
         if (IsCommentLine(line)) continue;
         if (inList) {
             english = english || line == "English";
@@ -84,25 +77,26 @@ std::string ReadLanguageSection(Wizard& wizard, const std::string& path) {
     return text;
 }
 
-PackInfo ReadPackInfo(Wizard& wizard) {
+PackInfo ReadPackInfo(const PackChecks& checks, const UiStrings& text, const std::string& language,
+                      PackDescription& pack) {
     PackInfo info;
-    const std::string path = PackFilePath(wizard, "aboutSP.ini");
-    if (wizard.sys.files.IsFile(path)) {
+    const std::string path = checks.PathOf("aboutSP.ini");
+    if (checks.files.IsFile(path)) {
         info.available = true;
-        if (wizard.state.TestMode) CheckAboutFile(wizard);
-        info.text = ReadLanguageSection(wizard, path);
+        if (checks.testMode) CheckAboutFile(checks, text);
+        info.text = ReadLanguageSection(ReadLines(checks.files, path).lines, language);
     }
     if (info.text.empty()) {
         info.available = false;
-        wizard.pack.AgreementRequired = false;
+        pack.AgreementRequired = false;
     }
     return info;
 }
 
-void CheckAboutFile(Wizard& wizard) {
+void CheckAboutFile(const PackChecks& checks, const UiStrings& text) {
     std::vector<std::string> lines;
-    for (const std::string& line : ReadLines(wizard, PackFilePath(wizard, "aboutSP.ini"))) {
-        if (!line.empty() && !IsCommentLine(line)) lines.push_back(LowerAscii(line));
+    for (const std::string& line : ReadLines(checks.files, checks.PathOf("aboutSP.ini")).lines) {
+        if (IsDataLine(line)) lines.push_back(LowerAscii(line));
     }
     const auto listEnd = std::find(lines.begin(), lines.end(), "list: end");
     const std::vector<std::string> declarations(lines.begin(), listEnd);
@@ -124,11 +118,8 @@ void CheckAboutFile(Wizard& wizard) {
     }
     if (first == kNoFault) return;
 
-    MessageBoxRequest box;
-    box.title = "Velmora: Error in \"aboutSP.ini\"...";
-    box.text = wizard.text[Text::AboutSpErrorHead] + wizard.text[FaultText(first)];
-    box.icon = BoxIcon::Error;
-    wizard.sys.dialogs.ShowMessage(box);
+    ShowErrorBox(checks.dialogs, "Velmora: Error in \"aboutSP.ini\"...",
+                 text[Text::AboutSpErrorHead] + text[FaultText(first)]);
 }
 
 }  // namespace velmora

@@ -2,25 +2,29 @@
 // The pack's own texts for the user: aboutSP.ini and LiteStr.ini hold one text per language.
 
 #include <string>
+#include <vector>
 
-#include "app/wizard.h"
+#include "lang/ui_strings.h"
+#include "pack/pack_description.h"
+#include "pack/pack_folder.h"
 
 namespace velmora {
 
-// The text of a per-language file for LanguageName, falling back to English and then Russian
-// when the chosen language is not declared; empty when there is none. A file that cannot be
-// read has no text.
-std::string ReadLanguageSection(Wizard& wizard, const std::string& path);
+// The text of a per-language file's lines for the chosen language, falling back to English and
+// then Russian when the chosen language is not declared; empty when there is none.
+std::string ReadLanguageSection(const std::vector<std::string>& lines, const std::string& language);
 
 struct PackInfo {
     bool available = false;
     std::string text;
 };
 
-// The about-pack text for the chosen language. Without one, the pack asks for no agreement.
-PackInfo ReadPackInfo(Wizard& wizard);
+// The about-pack text for the chosen language (in test mode aboutSP.ini is checked first).
+// Without a text, the pack asks for no agreement.
+PackInfo ReadPackInfo(const PackChecks& checks, const UiStrings& text, const std::string& language,
+                      PackDescription& pack);
 
-// In test mode: tells the pack's author about the first inconsistency of aboutSP.ini.
-void CheckAboutFile(Wizard& wizard);
+// Tells the pack's author about the first inconsistency of aboutSP.ini.
+void CheckAboutFile(const PackChecks& checks, const UiStrings& text);
 
 }  // namespace velmora

@@ -51,20 +51,24 @@ int CheckDataLine(size_t number, const std::string& line) {
     }
 }
 
-Description ReadDescription(Wizard& wizard) {
+std::string DescriptionPath(const std::string& programFolder) {
+    return PackFilePath(programFolder, "SMP.ini");
+}
+
+Description ReadDescription(Files& files, const std::string& programFolder) {
     Description result;
-    const std::string path = PackDescriptionPath(wizard);
-    if (!wizard.sys.files.IsFile(path)) {
+    const std::string path = DescriptionPath(programFolder);
+    if (!files.IsFile(path)) {
         result.code = kDescriptionMissing;
         return result;
     }
-    const FileText file = wizard.sys.files.ReadText(path);
+    const FileLines file = ReadLines(files, path);
     if (!file.status.ok) {
         result.code = kDescriptionUnreadable;
         result.reason = file.status.reason;
         return result;
     }
-    for (const std::string& line : SplitLines(file.text)) {
+    for (const std::string& line : file.lines) {
         if (IsCommentLine(line)) continue;
         result.lines.push_back(line);
         // A fault on a later line replaces the code of an earlier one.
@@ -101,23 +105,18 @@ std::string DetailText(const Description& description) {
     }
 }
 
-void ReportDescriptionFault(Wizard& wizard, const Description& description) {
-    WizardState& state = wizard.state;
-    std::string detail = (state.TestMode ? "\r\n\r\n" : "") + DetailText(description);
-    if (!state.TestMode) {
-        LogProblem(state, "Error in \"SMP.ini\" " + detail);
+void ReportDescriptionFault(const PackChecks& checks, const Description& description) {
+    std::string detail = (checks.testMode ? "\r\n\r\n" : "") + DetailText(description);
+    if (!checks.testMode) {
+        LogProblem(checks.log, "Error in \"SMP.ini\" " + detail);
         // A faulty file is the pack author's business and stays in the log; a file the system
         // would not let us read is the user's, so its reason is shown as well.
         detail =
             description.code == kDescriptionUnreadable ? "\r\n\r\n" + DetailText(description) : "";
     }
-    MessageBoxRequest box;
-    box.title = "Velmora: Error in smiles-pack...";
-    box.text = "Error in file: \"" + PackDescriptionPath(wizard) +
-               "\"!\r\nInstallation of smiles-pack is not possible!" + detail;
-    box.icon = BoxIcon::Error;
-    wizard.sys.dialogs.ShowMessage(box);
-    state.StopRequested = true;
+    ShowErrorBox(checks.dialogs, "Velmora: Error in smiles-pack...",
+                 "Error in file: \"" + DescriptionPath(checks.programFolder) +
+                     "\"!\r\nInstallation of smiles-pack is not possible!" + detail);
 }
 
 void StoreDescription(PackDescription& pack, const std::vector<std::string>& lines) {
@@ -148,27 +147,18 @@ void StoreDescription(PackDescription& pack, const std::vector<std::string>& lin
 
 }  // namespace
 
-std::string PackFilePath(Wizard& wizard, const std::string& name) {
-    return wizard.sys.host.ProgramFolder() + "\\Source SMP\\" + name;
+int CheckPackDescription(Files& files, const std::string& programFolder) {
+    return ReadDescription(files, programFolder).code;
 }
 
-std::string PackDescriptionPath(Wizard& wizard) {
-    return PackFilePath(wizard, "SMP.ini");
-}
-
-int CheckPackDescription(Wizard& wizard) {
-    return ReadDescription(wizard).code;
-}
-
-void LoadPackDescription(Wizard& wizard) {
-    wizard.pack.TitleOverLogo = false;
-    const Description description = ReadDescription(wizard);
-    if (description.code != kDescriptionSound) {
-        ReportDescriptionFault(wizard, description);
-        // Outside test mode the values of a faulty file are still taken, as far as they go.
-        if (wizard.state.TestMode || description.lines.empty()) return;
-    }
-    StoreDescription(wizard.pack, description.lines);
+bool LoadPackDescription(const PackChecks& checks, PackDescription& pack) {
+    pack.TitleOverLogo = false;
+    const Description description = ReadDescription(checks.files, checks.programFolder);
+    const bool sound = description.code == kDescriptionSound;
+    if (!sound) ReportDescriptionFault(checks, description);
+    // Outside test mode the values of a faulty file are still taken, as far as they go.
+    if (sound || !checks.testMode) StoreDescription(pack, description.lines);
+    return sound;
 }
 
 }  // namespace velmora

@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "app/wizard.h"
+#include "pack/pack_description.h"
+#include "pack/pack_folder.h"
 
 namespace velmora {
 
@@ -23,15 +24,10 @@ enum DescriptionCheck : int {
     kDescriptionUnreadable = 11,  // the file is there but the system would not let us read it
 };
 
-// The path of a file or folder of the pack, which lies next to the program in "Source SMP".
-std::string PackFilePath(Wizard& wizard, const std::string& name);
-
-std::string PackDescriptionPath(Wizard& wizard);
-
-int CheckPackDescription(Wizard& wizard);
+int CheckPackDescription(Files& files, const std::string& programFolder);
 
 // Checks SMP.ini, reports a fault (a message box, and outside test mode a LOG.txt entry),
-// and fills PackDescription. A fault sets StopRequested.
-void LoadPackDescription(Wizard& wizard);
+// and fills the pack description. Returns false on a fault: the wizard then stops.
+bool LoadPackDescription(const PackChecks& checks, PackDescription& pack);
 
 }  // namespace velmora

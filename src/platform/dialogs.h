@@ -29,4 +29,7 @@ class Dialogs {
     virtual void EnableNextButton() = 0;
 };
 
+// The box for every fault the user is told about: the error icon, OK, and no owner.
+void ShowErrorBox(Dialogs& dialogs, const std::string& title, const std::string& text);
+
 }  // namespace velmora

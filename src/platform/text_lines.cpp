@@ -21,11 +21,21 @@ bool IsCommentLine(const std::string& line) {
            ((line[0] == '/' && line[1] == '/') || (line[0] == '\\' && line[1] == '\\'));
 }
 
+bool IsDataLine(const std::string& line) {
+    return !line.empty() && !IsCommentLine(line);
+}
+
 std::string LowerAscii(std::string text) {
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
     return text;
+}
+
+FileLines ReadLines(Files& files, const std::string& path) {
+    const FileText file = files.ReadText(path);
+    if (!file.status.ok) return {file.status, {}};
+    return {file.status, SplitLines(file.text)};
 }
 
 }  // namespace velmora

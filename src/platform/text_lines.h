@@ -1,8 +1,11 @@
 #pragma once
-// The line rules shared by the pack's text files, SMP.ini and the language files.
+// The line rules shared by the pack's text files, SMP.ini and the language files, and the one
+// place that reads such a file into lines.
 
 #include <string>
 #include <vector>
+
+#include "platform/files.h"
 
 namespace velmora {
 
@@ -13,7 +16,18 @@ std::vector<std::string> SplitLines(const std::string& text);
 // A comment line starts with "//" or with two backslashes.
 bool IsCommentLine(const std::string& line);
 
+// A line that carries data: neither empty nor a comment.
+bool IsDataLine(const std::string& line);
+
 // Lower-cases the ASCII letters A to Z only; every other byte stays as it is.
 std::string LowerAscii(std::string text);
+
+struct FileLines {
+    FileStatus status;
+    std::vector<std::string> lines;  // none when the file could not be read
+};
+
+// Reads a text file and splits it into lines.
+FileLines ReadLines(Files& files, const std::string& path);
 
 }  // namespace velmora

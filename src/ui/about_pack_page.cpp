@@ -1,7 +1,6 @@
 // The third page: the pack's logo, its text or agreement, and its author's links.
 
 #include "pack/pack_texts.h"
-#include "pack/smp_ini.h"
 #include "platform/win32/wide.h"
 #include "ui/pages.h"
 
@@ -9,7 +8,7 @@ namespace velmora {
 namespace {
 
 HBITMAP LoadPackLogo(WizardWindow& window) {
-    const std::string path = PackFilePath(window.wizard, "LogoSmp.bmp");
+    const std::string path = PackFilePath(window.wizard.sys.host.ProgramFolder(), "LogoSmp.bmp");
     if (!window.wizard.sys.files.IsFile(path)) return nullptr;
     return static_cast<HBITMAP>(
         LoadImageW(nullptr, Wide(path).c_str(), IMAGE_BITMAP, 0, 0,
@@ -20,9 +19,10 @@ HBITMAP LoadPackLogo(WizardWindow& window) {
 
 void AboutPackPage(WizardWindow& window) {
     Wizard& wizard = window.wizard;
-    const PackDescription& pack = wizard.pack;
     const UiStrings& text = wizard.text;
-    const PackInfo info = ReadPackInfo(wizard);
+    const PackInfo info =
+        ReadPackInfo(PackChecksOf(wizard), wizard.text, wizard.state.LanguageName, wizard.pack);
+    const PackDescription& pack = wizard.pack;
     EnableWindow(window.BackButton, TRUE);
 
     SetHeaderPicture(window, LoadPackLogo(window));

@@ -60,15 +60,15 @@ void LanguagePage(WizardWindow& window) {
 
     MakeUpperChrome(window);
     std::vector<HWND> list = MakeLanguageList(window);
-    std::vector<std::string> entries;
-    const int files = FillLanguageList(wizard, entries);
-    for (const std::string& entry : entries) {
+    const LanguageList languages = FillLanguageList(
+        wizard.sys.files, wizard.sys.host.ProgramFolder(), wizard.state.TestMode, wizard.state);
+    for (const std::string& entry : languages.entries) {
         SendMessageW(window.SharedList, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(Wide(entry).c_str()));
     }
     MakeLowerChrome(window);
 
-    if (files == 0) {
+    if (languages.files == 0) {
         DestroyControls(list);
         ShowWindow(window.MainWindow, SW_SHOWNORMAL);
         UpdateWindow(window.MainWindow);

@@ -5,7 +5,6 @@
 #include <shellapi.h>
 
 #include "app/maker.h"
-#include "lang/language_list.h"
 #include "platform/win32/wide.h"
 
 namespace velmora {
@@ -53,7 +52,7 @@ void OnCopyList(WizardWindow& window) {
     WizardState& state = window.wizard.state;
     if (state.CopyListLocked) return;
     const int index = SelectedLine(window.SharedList);
-    if (index != -1 && index != state.ListIndex) {
+    if (IsNewSelection(index, state.ListIndex)) {
         window.wizard.qip.folder = ListLine(window.SharedList, index);
         EnableWindow(window.NextButton, TRUE);
     }
@@ -99,7 +98,10 @@ void OnCommand(WizardWindow& window, int id, HWND control) {
         case kProgramMailId:
             return Open(window, std::string("mailto:") + kMakerEmail, SW_SHOWMAXIMIZED);
         case kPackPageId:
-            return Open(window, pack.AuthorWebPage, SW_HIDE);
+            // The pack's author writes this line: only a web address is opened, never a
+            // program or a document that the line might name.
+            if (IsWebAddress(pack.AuthorWebPage)) Open(window, pack.AuthorWebPage, SW_SHOWNORMAL);
+            return;
         case kPackMailId:
             return Open(window, "mailto:" + pack.AuthorEmail, SW_SHOWMAXIMIZED);
         case kAgreementId:

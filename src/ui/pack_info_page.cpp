@@ -6,9 +6,13 @@
 namespace velmora {
 
 void PackInfoPage(WizardWindow& window) {
-    const PackInfoText info = BuildPackInfo(window.wizard);
-    if (window.wizard.state.StopRequested) return;
-    SetText(window.PageCaption, window.wizard.text[Text::PackInfoCaption]);
+    Wizard& wizard = window.wizard;
+    const PackInfoText info = BuildPackInfo(PackChecksOf(wizard), wizard.text, wizard.pack);
+    if (!info.installable) {
+        wizard.state.StopRequested = true;
+        return;
+    }
+    SetText(window.PageCaption, wizard.text[Text::PackInfoCaption]);
     const std::vector<ControlRow> rows = {
         {L"static", SS_ETCHEDFRAME, 78, 151, 344, info.height + 4, 0, Font::None, ""},
         {L"edit", ES_MULTILINE, 80, 153, 340, info.height, 0, Font::Text, info.text},

@@ -18,7 +18,7 @@ HWND MakeLabel(WizardWindow& window, int y, int height, Text text) {
 }
 
 // A bar's range is a 16-bit value: larger totals keep their low 16 bits.
-HWND MakeBar(WizardWindow& window, int y, int32_t total) {
+HWND MakeBar(WizardWindow& window, int y, int64_t total) {
     HWND bar = MakeControl(PROGRESS_CLASSW, "", WS_CHILD | WS_VISIBLE, kLeft, y, kWidth, 20,
                            window.MainWindow, 0, window.TextFont);
     SendMessageW(bar, PBM_SETRANGE, 0, MAKELPARAM(0, static_cast<WORD>(total & 0xFFFF)));
@@ -34,18 +34,14 @@ void MakeProgressDisplay(WizardWindow& window, bool bothVariants, bool withOvera
         window.OverallLabel = MakeLabel(window, 162, 15, Text::OverallProgressLabel);
         window.OverallBar = MakeBar(window, 177, overallTotal);
     }
-    if (pack.SmileKinds >= 0) {
-        const int32_t total = CountValue(pack.AnimatedFullLightCount) +
-                              (bothVariants ? CountValue(pack.AnimatedLiteDarkCount) : 0);
+    if (HasAnimatedSmiles(pack)) {
         window.AnimatedLabel = MakeLabel(window, 202, 20, Text::AnimatedProgressLabel);
-        window.AnimatedBar = MakeBar(window, 217, total);
+        window.AnimatedBar = MakeBar(window, 217, DeclaredSmiles(pack, true, bothVariants));
     }
-    if (pack.SmileKinds <= 0) {
-        const int shift = pack.SmileKinds == -1 ? 40 : staticShift;
-        const int32_t total = CountValue(pack.StaticFullLightCount) +
-                              (bothVariants ? CountValue(pack.StaticLiteDarkCount) : 0);
+    if (HasStaticSmiles(pack)) {
+        const int shift = HasAnimatedSmiles(pack) ? staticShift : 40;
         window.StaticLabel = MakeLabel(window, 242 - shift, 20, Text::StaticProgressLabel);
-        window.StaticBar = MakeBar(window, 257 - shift, total);
+        window.StaticBar = MakeBar(window, 257 - shift, DeclaredSmiles(pack, false, bothVariants));
     }
     window.ElapsedLabel = MakeLabel(window, 298, 20, Text::ElapsedTimeLabel);
     UpdateWindow(window.MainWindow);

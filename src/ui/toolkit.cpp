@@ -1,5 +1,7 @@
 #include "ui/toolkit.h"
 
+#include <stdexcept>
+
 #include "platform/win32/wide.h"
 
 namespace velmora {
@@ -38,6 +40,12 @@ LRESULT CALLBACK ReadOnlyEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM
         default:
             return CallWindowProcW(saved, edit, message, wParam, lParam);
     }
+}
+
+// Without its window the wizard cannot go on: the guard ends it and tells the user why.
+[[noreturn]] void ThrowWindowError(const char* what) {
+    throw std::runtime_error(std::string("The wizard's window could not be ") + what + " (" +
+                             SystemErrorText(GetLastError()) + ").");
 }
 
 }  // namespace
@@ -86,7 +94,7 @@ void MakeMainWindow(WizardWindow& window, const std::string& title, int clientHe
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
-    if (!RegisterClassExW(&windowClass)) window.wizard.state.StopRequested = true;
+    if (!RegisterClassExW(&windowClass)) ThrowWindowError("registered");
 
     const int width = clientWidth + 2 * GetSystemMetrics(SM_CXBORDER);
     const int height = clientHeight + GetSystemMetrics(SM_CYCAPTION) +
@@ -95,6 +103,7 @@ void MakeMainWindow(WizardWindow& window, const std::string& title, int clientHe
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2;
     window.MainWindow =
         MakeControl(kWindowClass, title, style, x, y, width, height, nullptr, 0, nullptr);
+    if (!window.MainWindow) ThrowWindowError("created");
     SetWindowLongPtrW(window.MainWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&window));
     window.dialogs.mainWindow = window.MainWindow;
 }

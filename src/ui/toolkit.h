@@ -18,7 +18,7 @@ enum ControlId : int {
     kExitId = 1027,
     kLanguageListId = 1028,
     kCopyListId = 1029,
-    kNextId = 1030,
+    kNextId = kNextButtonId,
     kProgramPageId = 1031,
     kProgramMailId = 1032,
     kPackPageId = 1033,
@@ -76,8 +76,8 @@ std::vector<HWND> MakeControls(WizardWindow& window, const std::vector<ControlRo
 void DestroyControls(std::vector<HWND>& controls);
 
 // Makes the fonts, registers the class "myWindow" and creates the main window, hidden, with
-// the given client size, centred on the screen. A class that cannot be registered stops the
-// wizard.
+// the given client size, centred on the screen. A window that cannot be made ends the wizard
+// through the guard, with the system's reason.
 void MakeMainWindow(WizardWindow& window, const std::string& title, int clientHeight,
                     int clientWidth, DWORD style);
 

@@ -13,7 +13,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/wizard.h"
+#include "pack/pack_folder.h"
 #include "platform/posix/posix_platform.h"
 
 namespace velmora::fuzz {
@@ -37,7 +37,7 @@ inline std::string MakeProgramFolder() {
 
 // One program folder for the whole run, removed when the fuzzer ends.
 struct FuzzWorld {
-    FuzzWorld() : folder(MakeProgramFolder()), host(folder) {}
+    FuzzWorld() : folder(MakeProgramFolder()) {}
     ~FuzzWorld() { std::filesystem::remove_all(folder); }
 
     // Writes bytes to a file below the program folder ("\" separates folders).
@@ -52,15 +52,14 @@ struct FuzzWorld {
     std::string folder;
     PosixFiles files;
     AnsweringDialogs dialogs;
-    PosixHost host;
 };
 
-// A fresh wizard over the world, as at the start of a run.
-struct FuzzRun {
-    explicit FuzzRun(FuzzWorld& world)
-        : platform{world.files, world.dialogs, world.host}, wizard(platform) {}
-    Platform platform;
-    Wizard wizard;
+// The checks of the pack over the world, with a log of their own.
+struct FuzzChecks {
+    FuzzChecks(FuzzWorld& world, bool testMode)
+        : checks{world.files, world.dialogs, world.folder, testMode, log} {}
+    ProblemLog log;
+    PackChecks checks;
 };
 
 // The input as the two kinds of text file: ANSI bytes, and UTF-8 after the byte-order mark.

@@ -1,5 +1,5 @@
-// A language file: the completeness check and the list entry of the language list, and the
-// partial and full loads of its texts.
+// A language file: the completeness check, the entry of the language list and the line that
+// finds it again, and the partial and full loads of its texts.
 
 #include "fuzz_world.h"
 #include "lang/language.h"
@@ -10,15 +10,15 @@ using namespace velmora;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static fuzz::FuzzWorld world;
     fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
+        const std::string path = LanguageFilePath(world.folder, "Fuzzed.txt");
         world.Write("Language\\Fuzzed.txt", bytes);
-        fuzz::FuzzRun run(world);
-        run.wizard.state.TestMode = true;
-        IsLanguageFileComplete(run.wizard, world.Path("Language\\Fuzzed.txt"));
-        std::vector<std::string> entries;
-        FillLanguageList(run.wizard, entries);
-        if (entries.size() > 1) HandleLanguageChoice(run.wizard, 1, entries[1]);
-        run.wizard.state.LanguageName = "Fuzzed.txt";
-        LoadLanguage(run.wizard, "");
+        IsLanguageFileComplete(world.files, path);
+        ProblemLog log;
+        const LanguageList list = FillLanguageList(world.files, world.folder, true, log);
+        if (list.entries.size() > 1) FindLanguageName(world.files, world.folder, list.entries[1]);
+        UiStrings text;
+        for (const bool partial : {true, false})
+            LoadLanguageFile(world.files, path, partial, "2.2.0.lang", text);
     });
     return 0;
 }

@@ -19,19 +19,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static fuzz::FuzzWorld world;
     static const bool laidOut = (LayOutSmiles(world), true);
     (void)laidOut;
+    static const UiStrings text;
     fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
         world.Write("Source SMP\\Animated Single Full Light\\_define.ini", bytes);
         world.Write("Source SMP\\Animated Lite Dark\\_define.ini", bytes);
         world.Write("Source SMP\\Animated Lite Dark\\DeleteLite.ini", bytes);
-        fuzz::FuzzRun run(world);
-        CountFileLines(run.wizard, world.Path("Source SMP\\Animated Lite Dark\\DeleteLite.ini"));
-        run.wizard.pack.SmileKinds = 1;
-        run.wizard.pack.AnimatedFullLightCount = "3";
-        run.wizard.pack.AnimatedLiteDarkCount = "2";
+        CountFileLines(world.files, world.Path("Source SMP\\Animated Lite Dark\\DeleteLite.ini"));
         for (const bool testMode : {false, true}) {
-            run.wizard.state.TestMode = testMode;
-            const PackDataCheck check = ValidatePackData(run.wizard, kFullLiteMode);
-            if (check.code != kPackDataSound) ReportPackDataError(run.wizard, check);
+            fuzz::FuzzChecks run(world, testMode);
+            PackDescription pack;
+            pack.SmileKinds = 1;
+            pack.AnimatedFullLightCount = "3";
+            pack.AnimatedLiteDarkCount = "2";
+            const PackDataCheck check = ValidatePackData(run.checks, text, kFullLiteMode, pack);
+            if (check.code != kPackDataSound) ReportPackDataError(run.checks, text, check);
         }
     });
     return 0;

@@ -19,25 +19,8 @@ constexpr const char* kStaticLite = "Static Lite Dark";
 const std::string kTitle = "Velmora: Error in Smiles-Pack Data...";
 const std::string kImpossible = "Установка смайл-пака не возможна!\r\n\r\n";
 
-std::string Lines(int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += ":-) smile.gif\r\n";
-    return text;
-}
-
 std::string Folder(const std::string& name) {
     return "Source SMP\\" + name;
-}
-
-// Replaces a smile folder by one with so many images of its kind and _define.ini lines.
-void Fill(TestWorld& world, const std::string& name, int smiles, int lines) {
-    std::filesystem::remove_all(world.Path(Folder(name)));
-    const char* extension = name.rfind("Animated", 0) == 0 ? ".gif" : ".bmp";
-    for (int i = 0; i < smiles; ++i) {
-        world.WriteBytes(Folder(name) + "\\" + std::to_string(i) + extension, "");
-    }
-    world.Write(Folder(name) + "\\_define.ini", Lines(lines));
 }
 
 // Sets SmileKinds and the declared counts in SMP.ini's order, and the built-in texts.
@@ -49,6 +32,10 @@ void Declare(TestWorld& world, int32_t kinds, const char* animatedFull, const ch
     world.wizard.pack.StaticFullLightCount = staticFull;
     world.wizard.pack.StaticLiteDarkCount = staticLite;
     AssignBuiltInTexts(world.wizard.text, kLastDataLine, "");
+}
+
+PackDataCheck Validate(TestWorld& world, PackMode mode) {
+    return ValidatePackData(world.Checks(), world.wizard.text, mode, world.wizard.pack);
 }
 
 TEST(PackData, OneFolderAgainstItsDefineAndDeclaredCount) {
@@ -76,8 +63,8 @@ TEST(PackData, OneFolderAgainstItsDefineAndDeclaredCount) {
     for (const Case& c : cases) {
         TestWorld world;
         Declare(world, 1, c.declared, "0", "0", "0");
-        Fill(world, kAnimatedFull, c.smiles, c.lines);
-        const int code = ValidatePackData(world.wizard, kSingleFamilyMode).code;
+        world.FillSmileFolder(kAnimatedFull, c.smiles, c.lines);
+        const int code = Validate(world, kSingleFamilyMode).code;
         EXPECT_EQ(code, c.code) << c.smiles << " smiles, " << c.lines << " lines, " << c.declared;
         EXPECT_EQ(world.wizard.pack.AnimatedFullLightCount, c.countAfter) << c.declared;
         EXPECT_EQ(world.wizard.state.ErrorLog, c.log) << c.smiles << '/' << c.lines;
@@ -97,22 +84,22 @@ TEST(PackData, EachFolderHasItsOwnCodes) {
         TestWorld world;
         Declare(world, 0, "3", "3", "3", "3");
         for (const char* name : {kAnimatedFull, kStaticFull, kAnimatedLite, kStaticLite}) {
-            Fill(world, name, 3, 3);
+            world.FillSmileFolder(name, 3, 3);
         }
         std::filesystem::remove(world.Path(Folder(row.folder) + "\\_define.ini"));
-        EXPECT_EQ(ValidatePackData(world.wizard, kLightDarkMode).code, row.noDefine) << row.folder;
-        Fill(world, row.folder, 3, 2);
-        EXPECT_EQ(ValidatePackData(world.wizard, kLightDarkMode).code, row.tooFew) << row.folder;
-        Fill(world, row.folder, 3, 5);
+        EXPECT_EQ(Validate(world, kLightDarkMode).code, row.noDefine) << row.folder;
+        world.FillSmileFolder(row.folder, 3, 2);
+        EXPECT_EQ(Validate(world, kLightDarkMode).code, row.tooFew) << row.folder;
+        world.FillSmileFolder(row.folder, 3, 5);
         Declare(world, 0, "4", "4", "4", "4");
-        EXPECT_EQ(ValidatePackData(world.wizard, kLightDarkMode).code, row.tooMany) << row.folder;
+        EXPECT_EQ(Validate(world, kLightDarkMode).code, row.tooMany) << row.folder;
     }
 }
 
 TEST(PackData, FoldersFollowTheKindsTheModeAndAStaticLiteCountOfZero) {
     struct Case {
         int32_t kinds;
-        int mode;
+        PackMode mode;
         const char* staticLite;
         int code;
     } const cases[] = {
@@ -126,36 +113,47 @@ TEST(PackData, FoldersFollowTheKindsTheModeAndAStaticLiteCountOfZero) {
     for (const Case& c : cases) {
         TestWorld world;  // only the static full set is there
         Declare(world, c.kinds, "0", "0", "2", c.staticLite);
-        Fill(world, kStaticFull, 2, 2);
-        EXPECT_EQ(ValidatePackData(world.wizard, c.mode).code, c.code)
+        world.FillSmileFolder(kStaticFull, 2, 2);
+        EXPECT_EQ(Validate(world, c.mode).code, c.code)
             << "kinds " << c.kinds << ", mode " << c.mode << ", static lite " << c.staticLite;
     }
     TestWorld world;  // the animated lite folder is looked at whatever its declared count
     Declare(world, 1, "2", "0", "0", "0");
-    Fill(world, kAnimatedFull, 2, 2);
-    EXPECT_EQ(ValidatePackData(world.wizard, kLightDarkMode).code, kNoAnimatedLiteDarkDefine);
+    world.FillSmileFolder(kAnimatedFull, 2, 2);
+    EXPECT_EQ(Validate(world, kLightDarkMode).code, kNoAnimatedLiteDarkDefine);
 }
 
 TEST(PackData, FullLiteCountsTheLiteSmilesThroughDeleteLite) {
     TestWorld world;
     Declare(world, 1, "40", "35", "0", "0");
-    Fill(world, kAnimatedFull, 40, 40);
-    Fill(world, kAnimatedLite, 3, 35);  // its own images count only in the light-dark mode
-    world.Write(Folder(kAnimatedLite) + "\\DeleteLite.ini", Lines(5));
-    EXPECT_EQ(ValidatePackData(world.wizard, kFullLiteMode).code, kPackDataSound);
+    world.FillSmileFolder(kAnimatedFull, 40, 40);
+    world.FillSmileFolder(kAnimatedLite, 3,
+                          35);  // its own images count only in the light-dark mode
+    world.Write(Folder(kAnimatedLite) + "\\DeleteLite.ini", ListLines(5));
+    EXPECT_EQ(Validate(world, kFullLiteMode).code, kPackDataSound);
     EXPECT_EQ(world.wizard.state.ErrorLog, "");
-    EXPECT_EQ(ValidatePackData(world.wizard, kLightDarkMode).code, kAnimatedLiteDarkTooManyLines);
+    EXPECT_EQ(Validate(world, kLightDarkMode).code, kAnimatedLiteDarkTooManyLines);
 
-    world.Write(Folder(kAnimatedLite) + "\\_define.ini", Lines(34));
-    EXPECT_EQ(ValidatePackData(world.wizard, kFullLiteMode).code, kAnimatedLiteDarkTooFewLines);
+    world.Write(Folder(kAnimatedLite) + "\\_define.ini", ListLines(34));
+    EXPECT_EQ(Validate(world, kFullLiteMode).code, kAnimatedLiteDarkTooFewLines);
+
+    // A DeleteLite.ini that leaves out more than the full set holds leaves an empty lite set,
+    // never a negative one: the declared count is corrected to 0 and the warning says so.
+    world.Write(Folder(kAnimatedLite) + "\\DeleteLite.ini", ListLines(42));
+    world.Write(Folder(kAnimatedLite) + "\\_define.ini", "");
+    EXPECT_EQ(Validate(world, kFullLiteMode).code, kPackDataSound);
+    EXPECT_EQ(world.wizard.pack.AnimatedLiteDarkCount, "0");
+    EXPECT_EQ(world.wizard.state.ErrorLog,
+              "\r\n> \"SMP.ini\" - amount of animated smiles [Lite Dark] (35) <> amount smiles (0)"
+              "          \r\n");
 }
 
 TEST(PackData, TheFirstFatalFindingWinsAndDropsTheWarnings) {
     TestWorld world;
     Declare(world, 0, "8", "0", "2", "0");
-    Fill(world, kAnimatedFull, 10, 11);
-    Fill(world, kStaticFull, 1, 3);
-    EXPECT_EQ(ValidatePackData(world.wizard, kSingleFamilyMode).code, kStaticFullLightTooManyLines);
+    world.FillSmileFolder(kAnimatedFull, 10, 11);
+    world.FillSmileFolder(kStaticFull, 1, 3);
+    EXPECT_EQ(Validate(world, kSingleFamilyMode).code, kStaticFullLightTooManyLines);
     EXPECT_EQ(world.wizard.pack.AnimatedFullLightCount, "10");  // corrected before the fault
     EXPECT_EQ(world.wizard.pack.StaticFullLightCount, "2");
     EXPECT_FALSE(world.wizard.state.ErrorsFound);
@@ -166,11 +164,11 @@ TEST(PackData, WarningsListAnimatedFirstAndOnlyLineExcessComesBack) {
     TestWorld world;
     world.wizard.state.TestMode = true;
     Declare(world, 0, "4", "1", "9", "7");
-    Fill(world, kAnimatedFull, 4, 5);
-    Fill(world, kStaticFull, 3, 3);
-    Fill(world, kAnimatedLite, 2, 6);
-    Fill(world, kStaticLite, 5, 5);
-    ASSERT_EQ(ValidatePackData(world.wizard, kLightDarkMode).code, kPackDataSound);
+    world.FillSmileFolder(kAnimatedFull, 4, 5);
+    world.FillSmileFolder(kStaticFull, 3, 3);
+    world.FillSmileFolder(kAnimatedLite, 2, 6);
+    world.FillSmileFolder(kStaticLite, 5, 5);
+    ASSERT_EQ(Validate(world, kLightDarkMode).code, kPackDataSound);
 
     const std::string excess =
         "\r\n> Animated Single Full Light: amount strings in \"_define.ini\" (5) > amount smiles "
@@ -196,7 +194,7 @@ TEST(PackData, WarningsListAnimatedFirstAndOnlyLineExcessComesBack) {
               "235");
 
     world.wizard.state.TestMode = false;  // as after going back to the page
-    EXPECT_EQ(ValidatePackData(world.wizard, kLightDarkMode).code, kPackDataSound);
+    EXPECT_EQ(Validate(world, kLightDarkMode).code, kPackDataSound);
     EXPECT_EQ(world.wizard.state.ErrorLog, "\r\n" + excess);
     EXPECT_TRUE(world.wizard.state.ErrorsFound);
 }
@@ -224,12 +222,11 @@ TEST(PackData, FatalMessagesNameTheFolderAndAreLoggedOutsideTestMode) {
             TestWorld world;
             Declare(world, 0, "0", "0", "0", "0");
             world.wizard.state.TestMode = testMode;
-            ReportPackDataError(world.wizard, {c.code, "", ""});
+            ReportPackDataError(world.Checks(), world.wizard.text, {c.code, "", ""});
             ASSERT_EQ(world.dialogs.shown.size(), 1u);
             EXPECT_EQ(world.dialogs.shown[0].title, kTitle);
             EXPECT_EQ(world.dialogs.shown[0].text, kImpossible + c.text);
             EXPECT_EQ(world.wizard.state.ErrorLog, testMode ? "" : "\r\nCritical error: " + c.log);
-            EXPECT_FALSE(world.wizard.state.StopRequested);
         }
     }
 }
@@ -237,13 +234,13 @@ TEST(PackData, FatalMessagesNameTheFolderAndAreLoggedOutsideTestMode) {
 TEST(PackData, AMissingOrUnreadableListFileIsFatalAndNamed) {
     TestWorld world;
     Declare(world, 1, "3", "3", "0", "0");
-    Fill(world, kAnimatedFull, 3, 3);
-    Fill(world, kAnimatedLite, 0, 3);
+    world.FillSmileFolder(kAnimatedFull, 3, 3);
+    world.FillSmileFolder(kAnimatedLite, 0, 3);
     const std::string deleteLite = world.folder + "\\" + Folder(kAnimatedLite) + "\\DeleteLite.ini";
-    const PackDataCheck missing = ValidatePackData(world.wizard, kFullLiteMode);
+    const PackDataCheck missing = Validate(world, kFullLiteMode);
     EXPECT_EQ(missing.code, kListFileMissing);
     EXPECT_EQ(missing.file, deleteLite);
-    ReportPackDataError(world.wizard, missing);
+    ReportPackDataError(world.Checks(), world.wizard.text, missing);
     EXPECT_EQ(world.dialogs.shown.back().text,
               kImpossible + "File not found: \"" + deleteLite + "\".");
     EXPECT_EQ(world.wizard.state.ErrorLog, "\r\nCritical error: Not found file: " + deleteLite);
@@ -251,47 +248,44 @@ TEST(PackData, AMissingOrUnreadableListFileIsFatalAndNamed) {
     world.Write(Folder(kAnimatedLite) + "\\DeleteLite.ini", "");
     const std::string define = world.folder + "\\" + Folder(kAnimatedFull) + "\\_define.ini";
     for (const std::string& path : {deleteLite, define}) {
-        LockedFile locked(world.realFiles, path);
-        Platform platform{locked, world.dialogs, world.host};
-        Wizard wizard(platform);
-        wizard.pack = world.wizard.pack;
-        wizard.text = world.wizard.text;
-        const PackDataCheck check = ValidatePackData(wizard, kFullLiteMode);
+        LockedFile locked(path);
+        ProblemLog log;
+        const PackChecks checks{locked, world.dialogs, world.folder, false, log};
+        const PackDataCheck check =
+            ValidatePackData(checks, world.wizard.text, kFullLiteMode, world.wizard.pack);
         EXPECT_EQ(check.code, kListFileUnreadable) << path;
         EXPECT_EQ(check.file, path);
-        ReportPackDataError(wizard, check);
+        ReportPackDataError(checks, world.wizard.text, check);
         EXPECT_EQ(world.dialogs.shown.back().text,
                   kImpossible + "File cannot be read: \"" + path + "\" (The file is in use).");
-        EXPECT_EQ(wizard.state.ErrorLog,
+        EXPECT_EQ(log.ErrorLog,
                   "\r\nCritical error: Cannot read file: " + path + " (The file is in use)");
     }
-    EXPECT_EQ(ValidatePackData(world.wizard, kFullLiteMode).code, kPackDataSound);
+    EXPECT_EQ(Validate(world, kFullLiteMode).code, kPackDataSound);
 }
 
-TEST(PackData, CountFileLinesCountsEveryLineButNoFinalBreak) {
+TEST(PackData, ListLinesCountEveryLineAndSmilesGoByTheirExtension) {
     const std::pair<const char*, int> cases[] = {
         {"", 0}, {"a", 1}, {"a\r\n", 1}, {"a\r\nb", 2}, {"\r\n", 1}, {"// note\r\n\r\n\\\\x\n", 3},
     };
     TestWorld world;
     for (const auto& [text, lines] : cases) {
         world.WriteBytes("list.ini", text);
-        const LineCount count = CountFileLines(world.wizard, world.folder + "\\list.ini");
+        const LineCount count = CountFileLines(world.realFiles, world.folder + "\\list.ini");
         EXPECT_TRUE(count.status.ok);
         EXPECT_EQ(count.lines, lines) << '"' << text << '"';
     }
-    EXPECT_FALSE(CountFileLines(world.wizard, world.folder + "\\none.ini").status.ok);
-}
+    EXPECT_FALSE(CountFileLines(world.realFiles, world.folder + "\\none.ini").status.ok);
 
-TEST(PackData, CountSmileFilesGoesByTheExtensionInAnyCase) {
-    TestWorld world;
+    // Smiles go by the extension in any letter case; a folder with such a name counts too.
     for (const char* name : {"A.GIF", "b.gif", "a.gif.txt", "a.jpg", "gif", "c.Bmp", "d.bmp"}) {
         world.WriteBytes("smiles\\" + std::string(name), "");
     }
     world.MakeFolder("smiles\\sub.gif");
     const std::string folder = world.folder + "\\smiles";
-    EXPECT_EQ(CountSmileFiles(world.wizard, folder, true), 3);
-    EXPECT_EQ(CountSmileFiles(world.wizard, folder, false), 2);
-    EXPECT_EQ(CountSmileFiles(world.wizard, world.folder + "\\none", true), 0);
+    EXPECT_EQ(CountSmileFiles(world.realFiles, folder, true), 3);
+    EXPECT_EQ(CountSmileFiles(world.realFiles, folder, false), 2);
+    EXPECT_EQ(CountSmileFiles(world.realFiles, world.folder + "\\none", true), 0);
 }
 
 }  // namespace

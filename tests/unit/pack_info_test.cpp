@@ -9,13 +9,6 @@
 namespace velmora::test {
 namespace {
 
-std::string Lines(int count, const std::string& stem) {
-    std::string text;
-    for (int i = 1; i <= count; ++i)
-        text += stem + std::to_string(i) + "\r\n";
-    return text;
-}
-
 class PackInformation : public ::testing::Test {
   protected:
     PackInformation() {
@@ -28,27 +21,28 @@ class PackInformation : public ::testing::Test {
         pack.AnimatedLiteDarkCount = pack.StaticLiteDarkCount = "2";
     }
 
-    // A folder of smiles with a matching _define.ini.
-    void Smiles(const std::string& folder, int count, const std::string& extension) {
-        for (int i = 1; i <= count; ++i)
-            world.Write("Source SMP\\" + folder + "\\s" + std::to_string(i) + extension, "");
-        world.Write("Source SMP\\" + folder + "\\_define.ini", Lines(count, "s"));
+    void Smiles(const std::string& folder, int count) {
+        world.FillSmileFolder(folder, count, count);
     }
 
     // A lite folder that leaves one smile of the full set out.
     void LiteOf(const std::string& folder) {
-        world.Write("Source SMP\\" + folder + "\\_define.ini", Lines(2, "s"));
+        world.Write("Source SMP\\" + folder + "\\_define.ini", ListLines(2));
         world.Write("Source SMP\\" + folder + "\\DeleteLite.ini", "s3\r\n");
+    }
+
+    PackInfoText Build() {
+        return BuildPackInfo(world.Checks(), world.wizard.text, world.wizard.pack);
     }
 
     TestWorld world;
 };
 
-TEST_F(PackInformation, SingleSetOfAnimatedSmilesOnly) {
+TEST_F(PackInformation, SingleSetOfAnimatedSmilesThenOfBothKinds) {
     world.wizard.pack.PackType = "LightSingle";
     world.wizard.pack.SmileKinds = 1;
-    Smiles("Animated Single Full Light", 3, ".gif");
-    const PackInfoText info = BuildPackInfo(world.wizard);
+    Smiles("Animated Single Full Light", 3);
+    const PackInfoText info = Build();
     EXPECT_EQ(info.height, 84);
     EXPECT_EQ(info.text,
               " Название смайл-пака: Sunny 1.0\r\n"
@@ -60,28 +54,25 @@ TEST_F(PackInformation, SingleSetOfAnimatedSmilesOnly) {
     // Every later reader sees no lite set for a single pack.
     EXPECT_EQ(world.wizard.pack.AnimatedLiteDarkCount, "0");
     EXPECT_EQ(world.wizard.pack.StaticLiteDarkCount, "0");
-}
 
-TEST_F(PackInformation, SingleSetOfBothKinds) {
-    world.wizard.pack.PackType = "single";
+    world.wizard.pack.SmileKinds = 0;
     world.wizard.pack.Pagers = "QIP";
-    Smiles("Animated Single Full Light", 3, ".gif");
-    Smiles("Static Single Full Light", 3, ".bmp");
-    const PackInfoText info = BuildPackInfo(world.wizard);
-    EXPECT_EQ(info.height, 98);
-    EXPECT_NE(info.text.find(" Статический смайлы: есть\r\n Кол-во статичных смайлов: 3\r\n"),
+    Smiles("Static Single Full Light", 3);
+    const PackInfoText both = Build();
+    EXPECT_EQ(both.height, 98);
+    EXPECT_NE(both.text.find(" Статический смайлы: есть\r\n Кол-во статичных смайлов: 3\r\n"),
               std::string::npos);
-    EXPECT_NE(info.text.find("пейджеры: QIP 2005 & Infium"), std::string::npos);
+    EXPECT_NE(both.text.find("пейджеры: QIP 2005 & Infium"), std::string::npos);
 }
 
 TEST_F(PackInformation, FullAndLiteVersionsShowFourCountLines) {
     world.wizard.pack.PackType = "fulllite";
     world.wizard.pack.Pagers = "qipinf";
-    Smiles("Animated Single Full Light", 3, ".gif");
-    Smiles("Static Single Full Light", 3, ".bmp");
+    Smiles("Animated Single Full Light", 3);
+    Smiles("Static Single Full Light", 3);
     LiteOf("Animated Lite Dark");
     LiteOf("Static Lite Dark");
-    const PackInfoText info = BuildPackInfo(world.wizard);
+    const PackInfoText info = Build();
     EXPECT_EQ(info.height, 126);
     EXPECT_EQ(info.text,
               " Название смайл-пака: Sunny 1.0\r\n"
@@ -94,19 +85,21 @@ TEST_F(PackInformation, FullAndLiteVersionsShowFourCountLines) {
               " Доступные режимы установки: Полная/Легкая версии\r\n"
               " Поддерживаемые пейджеры: QIP Infium");
     EXPECT_EQ(world.wizard.pack.AnimatedLiteDarkCount, "2");
-    EXPECT_FALSE(world.wizard.state.StopRequested);
+    EXPECT_TRUE(info.installable);
 }
 
-TEST_F(PackInformation, CountsShownAreTheCorrectedOnes) {
+TEST_F(PackInformation, LightAndDarkBackgroundsShowTheCorrectedCounts) {
     world.wizard.pack.PackType = "lightdark";
     world.wizard.pack.SmileKinds = -1;
     world.wizard.pack.StaticFullLightCount = "5";  // declared more than the folder holds
-    Smiles("Static Single Full Light", 3, ".bmp");
-    Smiles("Static Lite Dark", 2, ".bmp");
-    const PackInfoText info = BuildPackInfo(world.wizard);
-    EXPECT_NE(info.text.find("смайлов (Светлый фон): 3\r\n"), std::string::npos) << info.text;
-    EXPECT_NE(info.text.find("смайлов (Темный фон): 2\r\n"), std::string::npos);
-    EXPECT_NE(info.text.find(" Анимированные смайлы: нет\r\n"), std::string::npos);
+    Smiles("Static Single Full Light", 3);
+    Smiles("Static Lite Dark", 2);
+    const PackInfoText info = Build();
+    EXPECT_NE(info.text.find(" Анимированные смайлы: нет\r\n Статический смайлы: есть\r\n"
+                             " Кол-во статичных смайлов (Светлый фон): 3\r\n"
+                             " Кол-во статичных смайлов (Темный фон): 2\r\n"),
+              std::string::npos)
+        << info.text;
     EXPECT_EQ(info.height, 98);
 }
 
@@ -114,9 +107,9 @@ TEST_F(PackInformation, UnusableDataStopTheWizardWithNoText) {
     world.wizard.pack.PackType = "single";
     world.wizard.pack.SmileKinds = 1;
     world.MakeFolder("Source SMP\\Animated Single Full Light");  // no _define.ini
-    const PackInfoText info = BuildPackInfo(world.wizard);
+    const PackInfoText info = Build();
     EXPECT_TRUE(info.text.empty());
-    EXPECT_TRUE(world.wizard.state.StopRequested);
+    EXPECT_FALSE(info.installable);
     ASSERT_EQ(world.dialogs.shown.size(), 1u);
     EXPECT_EQ(world.dialogs.shown[0].icon, BoxIcon::Error);
 }

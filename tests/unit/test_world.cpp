@@ -17,6 +17,23 @@ std::string MakeTempFolder() {
 
 }  // namespace
 
+std::string ListLines(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += ":-) smile" + std::to_string(i) + ".gif\r\n";
+    return text;
+}
+
+std::string LanguageFileText(int dataLines, const std::map<int, std::string>& special,
+                             const std::string& header) {
+    std::string text = header + "\r\n// translated by hand\r\n\r\n";
+    for (int n = 1; n <= dataLines; ++n) {
+        const auto it = special.find(n);
+        text += (it != special.end() ? it->second : "t" + std::to_string(n)) + "\r\n";
+    }
+    return text;
+}
+
 BoxAnswer ScriptedDialogs::ShowMessage(const MessageBoxRequest& box) {
     shown.push_back(box);
     if (answers.empty()) return box.buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
@@ -27,7 +44,7 @@ BoxAnswer ScriptedDialogs::ShowMessage(const MessageBoxRequest& box) {
 
 FileText LockedFile::ReadText(const std::string& path) {
     if (path == locked_) return {FileStatus::Failed("The file is in use"), ""};
-    return real_.ReadText(path);
+    return PosixFiles::ReadText(path);
 }
 
 TestWorld::TestWorld()
@@ -53,6 +70,15 @@ void TestWorld::Write(const std::string& relative, const std::string& text) {
     const std::filesystem::path path = Path(relative);
     std::filesystem::create_directories(path.parent_path());
     ASSERT_TRUE(realFiles.WriteText(path.string(), text).ok);
+}
+
+void TestWorld::FillSmileFolder(const std::string& name, int smiles, int defineLines) {
+    const std::string folder = "Source SMP\\" + name;
+    std::filesystem::remove_all(Path(folder));
+    const char* extension = name.rfind("Animated", 0) == 0 ? ".gif" : ".bmp";
+    for (int i = 0; i < smiles; ++i)
+        WriteBytes(folder + "\\" + std::to_string(i) + extension, "");
+    Write(folder + "\\_define.ini", ListLines(defineLines));
 }
 
 void TestWorld::MakeFolder(const std::string& relative) {

@@ -3,6 +3,7 @@
 // recorded and answered from a script.
 
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,23 +22,23 @@ class ScriptedDialogs : public Dialogs {
     int nextEnabled = 0;
 };
 
-// A file layer on which one file exists but cannot be read, as a locked file on Windows.
-class LockedFile : public Files {
+// Real files, of which one exists but cannot be read, as a locked file on Windows.
+class LockedFile : public PosixFiles {
   public:
-    LockedFile(Files& real, std::string path) : real_(real), locked_(std::move(path)) {}
-    bool IsFile(const std::string& path) override { return real_.IsFile(path); }
+    explicit LockedFile(std::string path) : locked_(std::move(path)) {}
     FileText ReadText(const std::string& path) override;
-    FileStatus WriteText(const std::string& path, const std::string& text) override {
-        return real_.WriteText(path, text);
-    }
-    std::vector<FolderEntry> ListFolder(const std::string& folder) override {
-        return real_.ListFolder(folder);
-    }
 
   private:
-    Files& real_;
     std::string locked_;
 };
+
+// So many lines of text, each ending in CR LF.
+std::string ListLines(int count);
+
+// A language file: its header, a comment and an empty line, then data lines "t<n>" except
+// where special says otherwise.
+std::string LanguageFileText(int dataLines, const std::map<int, std::string>& special = {},
+                             const std::string& header = "English");
 
 class TestWorld {
   public:
@@ -51,7 +52,12 @@ class TestWorld {
     void Write(const std::string& relative, const std::string& text);
     void WriteBytes(const std::string& relative, const std::string& bytes);
     void MakeFolder(const std::string& relative);
+    // Replaces a smile folder of the pack ("Animated ..." holds .gif, others .bmp) by one with
+    // so many images and so many lines in its _define.ini.
+    void FillSmileFolder(const std::string& name, int smiles, int defineLines);
     std::string Path(const std::string& relative) const;
+    // The checks of the pack as the wizard makes them: its test mode, its log.
+    PackChecks Checks() { return PackChecksOf(wizard); }
 
     std::string folder;
     PosixFiles realFiles;

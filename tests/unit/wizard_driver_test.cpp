@@ -13,16 +13,10 @@ namespace {
 
 using Action = std::function<void(Wizard&)>;
 
-void Next(Wizard& w) {
-    w.state.BackRequested = false;
-}
-void Back(Wizard& w) {
-    w.state.BackRequested = true;
-}
-void Exit(Wizard& w) {
-    w.state.StopRequested = true;
-}
-void Pass(Wizard&) {}  // a page with nothing to show returns without waiting
+const Action Next = [](Wizard& w) { w.state.BackRequested = false; };
+const Action Back = [](Wizard& w) { w.state.BackRequested = true; };
+const Action Exit = [](Wizard& w) { w.state.StopRequested = true; };
+const Action Pass = [](Wizard&) {};  // a page with nothing to show returns without waiting
 
 Action ChooseFolder(const std::string& folder, bool found = false) {
     return [=](Wizard& w) {
@@ -107,20 +101,7 @@ class Driver : public ::testing::Test {
     ScriptedRun run{world};
 };
 
-TEST_F(Driver, ForwardThroughEveryPageToQip2005) {
-    run.On("SearchMethod", {ChooseFolder("C:\\QIP")});
-    EXPECT_EQ(run.Run(),
-              "Language AboutProgram AboutPack PackInfo SearchMethod InstallMode InstallIntoSkins");
-    // After the language page the chosen language is loaded in full.
-    EXPECT_FALSE(world.wizard.state.LanguagePending);
-    EXPECT_EQ(world.wizard.text[Text::BackButtonText], "<< Назад");
-    // The closing question about another installation was asked, owned by the window.
-    ASSERT_EQ(world.dialogs.shown.size(), 1u);
-    EXPECT_EQ(world.dialogs.shown[0].owner, BoxOwner::MainWindow);
-    EXPECT_EQ(world.dialogs.shown[0].text, world.wizard.text[Text::AskAnotherInstall]);
-}
-
-TEST_F(Driver, BackFromEachPageLeadsToItsPredecessor) {
+TEST_F(Driver, ForwardToQip2005AndBackFromEachPageToItsPredecessor) {
     run.On("AboutPack", {Back, Next})
         .On("PackInfo", {Back, Next})
         .On("SearchMethod", {Back, ChooseFolder("C:\\QIP")})
@@ -131,9 +112,16 @@ TEST_F(Driver, BackFromEachPageLeadsToItsPredecessor) {
               "Language AboutProgram AboutPack AboutProgram AboutPack PackInfo AboutPack "
               "PackInfo SearchMethod PackInfo SearchMethod InstallMode SearchMethod InstallMode "
               "InstallIntoSkins InstallMode InstallIntoSkins");
+    // After the language page the chosen language is loaded in full.
+    EXPECT_FALSE(world.wizard.state.LanguagePending);
+    EXPECT_EQ(world.wizard.text[Text::BackButtonText], "<< Назад");
+    // The closing question about another installation was asked, owned by the window.
+    ASSERT_EQ(world.dialogs.shown.size(), 1u);
+    EXPECT_EQ(world.dialogs.shown[0].owner, BoxOwner::MainWindow);
+    EXPECT_EQ(world.dialogs.shown[0].text, world.wizard.text[Text::AskAnotherInstall]);
 }
 
-TEST_F(Driver, ExitOnAnyPageEndsTheRunAtOnce) {
+TEST_F(Driver, ExitOnAnyPageEndsTheRunAtOnceAndOffersOnlyTheLog) {
     const char* pages[] = {"Language",     "AboutProgram", "AboutPack",       "PackInfo",
                            "SearchMethod", "InstallMode",  "InstallIntoSkins"};
     for (const char* page : pages) {
@@ -142,50 +130,48 @@ TEST_F(Driver, ExitOnAnyPageEndsTheRunAtOnce) {
         ScriptedRun exiting(fresh);
         if (std::string(page) != "SearchMethod")
             exiting.On("SearchMethod", {ChooseFolder("C:\\QIP")});
-        exiting.On(page, {Exit});
+        exiting.On(page, {[](Wizard& w) {
+                       LogProblem(w.state, "Broken.txt | Error in file, not for loading!");
+                       Exit(w);
+                   }});
         const std::string trace = exiting.Run();
         EXPECT_EQ(trace.substr(trace.rfind(' ') + 1), page) << trace;
-        EXPECT_TRUE(fresh.dialogs.shown.empty()) << page;
+        // The only question is the log's, and not before a language was chosen.
+        EXPECT_EQ(fresh.dialogs.shown.size(), std::string(page) == "Language" ? 0u : 1u) << page;
     }
 }
 
-TEST_F(Driver, HiddenInformationPageIsPassedOverBothWays) {
-    for (const char* switchValue : {"Off", "OFF", "off"}) {
-        TestWorld fresh;
-        fresh.wizard.state.LanguageName = "Russian";
-        fresh.wizard.pack.InfoPageSwitch = switchValue;
-        ScriptedRun hidden(fresh);
-        hidden.On("SearchMethod", {Back, Exit});
-        EXPECT_EQ(hidden.Run(),
-                  "Language AboutProgram AboutPack SearchMethod AboutPack "
-                  "SearchMethod")
-            << switchValue;
-    }
-    world.wizard.pack.InfoPageSwitch = "";  // an empty switch shows the page
-    run.On("SearchMethod", {Exit});
-    EXPECT_EQ(run.Run(), "Language AboutProgram AboutPack PackInfo SearchMethod");
-}
+// A page that returns at once leaves BackRequested as it was: the driver goes on the way the
+// user was going. The information page may also be switched off by the pack.
+TEST_F(Driver, PagesWithNothingToShowArePassedOverBothWays) {
+    world.wizard.pack.InfoPageSwitch = "oFF";
+    run.On("SearchMethod", {Back, Exit});
+    EXPECT_EQ(run.Run(), "Language AboutProgram AboutPack SearchMethod AboutPack SearchMethod");
 
-TEST_F(Driver, AboutPackPageWithNothingToShowIsPassedOverBothWays) {
+    world.wizard.pack.InfoPageSwitch = "";
+    world.wizard.state.StopRequested = false;  // as the language page does
+    run.trace.clear();
     run.On("AboutPack", {Pass, Pass}).On("PackInfo", {Back, Exit});
     EXPECT_EQ(run.Run(),
               "Language AboutProgram AboutPack PackInfo AboutPack AboutProgram "
               "AboutPack PackInfo");
 }
 
+// Back (or Cancel) in the QIP Infium installation leads to the search method again.
 TEST_F(Driver, SimplifiedSearchFindsQip2005OrInfiumByItsExecutable) {
     world.MakeFolder("QIP");
     world.MakeFolder("Infium");
     world.Write("Infium\\infium.exe", "");
     const std::string qip = world.folder + "\\QIP";
     const std::string infium = world.folder + "\\Infium";
-    run.On("SearchMethod", {ChooseSearch(kSimplifiedSearch), ChooseSearch(kSimplifiedSearch)})
-        .On("SearchResults", {ChooseFolder(qip), ChooseFolder(infium)});
-    world.dialogs.answers = {BoxAnswer::Yes, BoxAnswer::No};
+    run.On("SearchMethod", {ChooseSearch(kSimplifiedSearch), ChooseSearch(kSimplifiedSearch), Exit})
+        .On("SearchResults", {ChooseFolder(qip), ChooseFolder(infium)})
+        .On("InstallIntoInfium", {Back});
+    world.dialogs.answers = {BoxAnswer::Yes};
     EXPECT_EQ(run.Run(),
               "Language AboutProgram AboutPack PackInfo SearchMethod SimpleSearch SearchResults "
               "InstallMode InstallIntoSkins SearchMethod SimpleSearch SearchResults "
-              "InstallIntoInfium");
+              "InstallIntoInfium SearchMethod");
     EXPECT_TRUE(world.wizard.qip.isInfium);
 }
 
@@ -217,19 +203,9 @@ TEST_F(Driver, FoundFolderNoticeNamesTheFolderBeforeTheInstallation) {
     EXPECT_EQ(notice.owner, BoxOwner::None);
 }
 
-TEST_F(Driver, BackOrCancelInTheInfiumInstallationReturnsToTheSearchMethod) {
-    run.On("SearchMethod", {ChooseFolder("C:\\Infium"), ChooseFolder("C:\\Infium"), Exit})
-        .On("InstallIntoInfium", {Back, Next});
-    world.wizard.qip.isInfium = true;  // as the folder check found it
-    world.dialogs.answers = {BoxAnswer::Yes};
-    EXPECT_EQ(run.Run(),
-              "Language AboutProgram AboutPack PackInfo SearchMethod InstallIntoInfium "
-              "SearchMethod InstallIntoInfium SearchMethod");
-}
-
 TEST_F(Driver, WindowsOlderThanXpIsRefusedBeforeAnyPage) {
     const std::pair<WindowsVersion, bool> versions[] = {
-        {{4, 10}, false}, {{5, 0}, false}, {{5, 1}, true}, {{5, 2}, true}, {{6, 0}, true}};
+        {{4, 10}, false}, {{5, 0}, false}, {{5, 1}, true}, {{6, 0}, true}};
     for (const auto& [version, runs] : versions) {
         TestWorld fresh;
         fresh.host.version = version;
@@ -247,15 +223,6 @@ TEST_F(Driver, WindowsOlderThanXpIsRefusedBeforeAnyPage) {
 }
 
 // --- The closing sequence ---------------------------------------------------------------------
-
-TEST_F(Driver, ExitOnTheLanguagePageNeverOffersTheLog) {
-    run.On("Language", {[](Wizard& w) {
-               LogProblem(w.state, "Broken.txt | Error in file, not for loading!");
-               Exit(w);
-           }});
-    run.Run();
-    EXPECT_TRUE(world.dialogs.shown.empty());
-}
 
 TEST_F(Driver, Qip2005InstallationAsksToRestartQipOrTheSystem) {
     for (const bool quotaRaised : {false, true}) {
@@ -365,9 +332,20 @@ TEST_F(Driver, AnErrorInsideTheClosingSequenceIsShownAndNothingRunsTwice) {
               "Reason: out of memory");
 }
 
+TEST_F(Driver, AMissingOperationEndsTheWizardThroughTheGuardAndNamesIt) {
+    WizardOperations operations = run.Operations();
+    operations.SearchMethodPage = nullptr;
+    RunWizard(world.wizard, operations);
+    EXPECT_EQ(run.trace, "Language AboutProgram AboutPack PackInfo");
+    ASSERT_EQ(BoxTitles(), (std::vector<std::string>{"Velmora: Error..."}));
+    EXPECT_EQ(world.dialogs.shown[0].text,
+              "The wizard had to stop because of an unexpected error.\r\n\r\n"
+              "Reason: The step \"SearchMethodPage\" is not available in this program.");
+}
+
 // --- The reset at the start of the language page ------------------------------------------------
 
-TEST_F(Driver, ResetReadsTheSwitchFromTheFirstArgumentOnly) {
+TEST_F(Driver, ResetClearsTheLogReadsTheSwitchAndLoadsThePack) {
     const std::pair<std::vector<std::string>, bool> cases[] = {
         {{}, false},
         {{"TESTMODE"}, true},
@@ -377,25 +355,14 @@ TEST_F(Driver, ResetReadsTheSwitchFromTheFirstArgumentOnly) {
     };
     for (const auto& [arguments, testMode] : cases) {
         world.host.arguments = arguments;
+        LogProblem(world.wizard.state, "old");
         ResetWizardState(world.wizard);
         EXPECT_EQ(world.wizard.state.TestMode, testMode) << arguments.size();
     }
-}
-
-TEST_F(Driver, ResetClearsTheRunAndLoadsThePack) {
-    WizardState& state = world.wizard.state;
-    state.ListIndex = 4;
-    state.LanguageListLocked = true;
-    state.InstallStarted = state.RebootNeeded = true;
-    state.CopyListLocked = false;
-    LogProblem(state, "old");
-    ResetWizardState(world.wizard);
-    EXPECT_EQ(state.ListIndex, 0);
-    EXPECT_FALSE(state.LanguageListLocked || state.InstallStarted || state.RebootNeeded);
-    EXPECT_TRUE(state.CopyListLocked);
+    const WizardState& state = world.wizard.state;
+    EXPECT_EQ(state.LanguageName, "Russian");
     EXPECT_EQ(world.wizard.text[Text::ExitQuestion], "Do you really want to close the program?");
-    EXPECT_EQ(world.wizard.text[Text::ExitTitle], "Confirmation of exit...");
-    // The folder has no pack, so loading it logged the one problem and stopped the wizard.
+    // The folder has no pack: loading it logged the one problem and stopped the wizard.
     EXPECT_EQ(state.ErrorLog, "\r\nError in \"SMP.ini\" Error data: File not found.");
     EXPECT_TRUE(state.StopRequested);
 }

@@ -4,8 +4,6 @@
 namespace velmora {
 namespace {
 
-constexpr int kNextButtonId = 1030;
-
 UINT IconFlag(BoxIcon icon) {
     switch (icon) {
         case BoxIcon::Error:
@@ -24,8 +22,15 @@ UINT IconFlag(BoxIcon icon) {
 BoxAnswer Win32Dialogs::ShowMessage(const MessageBoxRequest& box) {
     const HWND owner = box.owner == BoxOwner::MainWindow ? mainWindow : nullptr;
     const UINT buttons = box.buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK;
+    // EnableWindow answers whether the window was disabled already: then it stays so.
+    const bool disabledHere = !owner && mainWindow && !EnableWindow(mainWindow, FALSE);
     const int answer = MessageBoxW(owner, Wide(box.text).c_str(), Wide(box.title).c_str(),
                                    buttons | IconFlag(box.icon) | MB_SYSTEMMODAL);
+    if (disabledHere && mainWindow) {
+        EnableWindow(mainWindow, TRUE);
+        // The box took the activation with it; give it back to the wizard.
+        if (IsWindowVisible(mainWindow)) SetActiveWindow(mainWindow);
+    }
     switch (answer) {
         case IDYES:
             return BoxAnswer::Yes;

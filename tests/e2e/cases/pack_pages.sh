@@ -129,15 +129,33 @@ test_short_define_file() {
     expect_eq 0 "$VELMORA_EXIT" "exit code"
 }
 
+# A copy of the sample pack whose SMP.ini declares 40 animated smiles in the
+# full version, where the folder holds 36.
+make_pack_with_wrong_count() {
+    make_prog_dir "$SAMPLE_PACK"
+    read_sample_smp_lines
+    SAMPLE_SMP_LINES[7]=40
+    write_smp_ini "${SAMPLE_SMP_LINES[@]}"
+}
+
+# Runs the wizard in test mode (ARGUMENT spells it) up to the box that shows the
+# count's difference, between the about-pack and the information page; the
+# box's description is then in WARNING_BOX.
+open_count_warning() {  # open_count_warning ARGUMENT
+    start_on_about_program_page "$1"
+    next_page "$ABOUT_PACK"
+    accept_agreement
+    robot click "$NEXT_BUTTON"
+    WARNING_BOX=$(robot box)
+    expect_eq "$PACK_DATA_ERROR_TITLE" "$(field title "$WARNING_BOX")" "warning title"
+}
+
 # A declared count that differs from the smiles in the folder is corrected: the
 # information page shows the real number. In test mode the difference is shown
 # once; coming back to the page finds the count corrected already.
 test_wrong_declared_count() {
     use_locale ru_RU.UTF-8
-    make_prog_dir "$SAMPLE_PACK"
-    read_sample_smp_lines
-    SAMPLE_SMP_LINES[7]=40  # 36 animated smiles in the full version
-    write_smp_ini "${SAMPLE_SMP_LINES[@]}"
+    make_pack_with_wrong_count
     local count_line=" Кол-во анимированных смайлов (Полная версия): "
 
     start_on_about_program_page
@@ -150,17 +168,11 @@ test_wrong_declared_count() {
     expect_contains "$info" " Кол-во анимированных смайлов (Легкая версия): 30\\r\\n" "pack information"
     quit_wizard
 
-    start_on_about_program_page TESTMODE
-    next_page "$ABOUT_PACK"
-    accept_agreement
-    robot click "$NEXT_BUTTON"
-    local box
-    box=$(robot box)
-    expect_eq "$PACK_DATA_ERROR_TITLE" "$(field title "$box")" "warning title"
+    open_count_warning TESTMODE
     local difference='> "SMP.ini" - amount of animated smiles [Single Full Light] (40) <> amount smiles (36)'
     expect_eq "Ошибка в данных смайл-пака:\\r\\n\\r\\n$difference$(printf '%10s' '')\\r\\n" \
-        "$(field text "$box")" "warning text"
-    expect_eq error "$(field 'icon kind' "$box")" "warning icon"
+        "$(field text "$WARNING_BOX")" "warning text"
+    expect_eq error "$(field 'icon kind' "$WARNING_BOX")" "warning icon"
     robot answer ok
     wait_until "$PACK_INFO" text "$PAGE_CAPTION"
     expect_contains "$(robot text 'edit#1')" "${count_line}36\\r\\n" "pack information in test mode"
@@ -170,7 +182,45 @@ test_wrong_declared_count() {
     quit_wizard
 }
 
+# While the warning is open the wizard's window takes no clicks: a real click
+# on Next leaves the box open, and OK still leads to the information page.
+test_click_behind_count_warning() {
+    use_locale ru_RU.UTF-8
+    make_pack_with_wrong_count
+    open_count_warning testmode
+    mouse_click "$NEXT_BUTTON" 1
+    sleep 0.5  # time for the click to arrive
+    robot_try --timeout 0 wait-window '#32770' "$PACK_DATA_ERROR_TITLE" >/dev/null ||
+        fail "a click on Next behind the warning box closed the box"
+    robot answer ok
+    wait_until "$PACK_INFO" text "$PAGE_CAPTION"
+    quit_wizard
+}
+
+# The author's web page comes from the pack: its link opens web addresses only
+# and never starts a program, not even one the pack brings along.
+test_pack_page_link_starts_no_program() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    cp "$E2E_BUILD_DIR/examples/stand-ins/qip.exe" "$(prog_dir)/Source SMP/run.exe" ||
+        fail "cannot copy the stand-in program"
+    read_sample_smp_lines
+    SAMPLE_SMP_LINES[4]='Source SMP\run.exe'  # relative to the program folder
+    write_smp_ini "${SAMPLE_SMP_LINES[@]}"
+
+    start_on_about_program_page
+    next_page "$ABOUT_PACK"
+    robot click 1033  # the pack page link
+    sleep 2
+    local started
+    started=$(pgrep -af 'run\.exe')
+    [[ -z $started ]] || fail "the pack's page link started a program: $started"
+    quit_wizard
+}
+
 e2e_case "about-pack page: Next waits for the agreement, the tick is kept" test_agreement
 e2e_case "about-pack page with nothing to show is passed over both ways" test_pack_without_texts
 e2e_case "pack-information page: short _define.ini stops the wizard" test_short_define_file
 e2e_case "pack-information page: wrong declared count is corrected" test_wrong_declared_count
+e2e_case "pack-information page: a click behind the count warning is ignored" test_click_behind_count_warning
+e2e_case "about-pack page: the pack's web page link starts no program" test_pack_page_link_starts_no_program

@@ -1,0 +1,10 @@
+#include "report/problem_log.h"
+
+namespace velmora {
+
+void LogProblem(ProblemLog& log, const std::string& entry) {
+    log.ErrorLog += "\r\n" + entry;
+    log.ErrorsFound = true;
+}
+
+}  // namespace velmora
