@@ -13,6 +13,7 @@
 #include <fstream>
 #include <string>
 
+#include "lang/text_table.h"
 #include "pack/pack_folder.h"
 #include "platform/posix/posix_platform.h"
 
@@ -53,6 +54,16 @@ struct FuzzWorld {
     PosixFiles files;
     AnsweringDialogs dialogs;
 };
+
+// The built-in texts, which the messages of the checks are made of.
+inline const UiStrings& BuiltInTexts() {
+    static const UiStrings texts = [] {
+        UiStrings filled;
+        AssignBuiltInTexts(filled, kLastDataLine, "2.2.0.lang");
+        return filled;
+    }();
+    return texts;
+}
 
 // The checks of the pack over the world, with a log of their own.
 struct FuzzChecks {

@@ -2,22 +2,18 @@
 // and the built-in language, and the test-mode check of aboutSP.ini.
 
 #include "fuzz_world.h"
-#include "lang/text_table.h"
 #include "pack/pack_texts.h"
 
 using namespace velmora;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static fuzz::FuzzWorld world;
-    static UiStrings text;
-    static const bool filled = (AssignBuiltInTexts(text, kLastDataLine, "2.2.0.lang"), true);
-    (void)filled;
     fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
         world.Write("Source SMP\\aboutSP.ini", bytes);
         fuzz::FuzzChecks run(world, true);
         for (const char* language : {"Russian", "English.txt", "Deutsch.txt"}) {
             PackDescription pack;
-            ReadPackInfo(run.checks, text, language, pack);
+            ReadPackInfo(run.checks, fuzz::BuiltInTexts(), language, pack);
         }
     });
     return 0;

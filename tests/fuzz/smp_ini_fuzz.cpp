@@ -2,7 +2,6 @@
 // from what was loaded, in test mode and outside it.
 
 #include "fuzz_world.h"
-#include "lang/text_table.h"
 #include "pack/pack_info.h"
 #include "pack/smp_ini.h"
 
@@ -10,16 +9,14 @@ using namespace velmora;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static fuzz::FuzzWorld world;
-    static UiStrings text;
-    static const bool filled = (AssignBuiltInTexts(text, kLastDataLine, "2.2.0.lang"), true);
-    (void)filled;
     fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
         world.Write("Source SMP\\SMP.ini", bytes);
         CheckPackDescription(world.files, world.folder);
         for (const bool testMode : {false, true}) {
             fuzz::FuzzChecks run(world, testMode);
             PackDescription pack;
-            if (LoadPackDescription(run.checks, pack)) BuildPackInfo(run.checks, text, pack);
+            if (LoadPackDescription(run.checks, pack))
+                BuildPackInfo(run.checks, fuzz::BuiltInTexts(), pack);
         }
     });
     return 0;
