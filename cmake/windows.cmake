@@ -13,7 +13,7 @@ target_compile_definitions(velmora_core PUBLIC ${XP_DEFINITIONS})
 file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp src/ui/*.cpp)
 add_executable(Velmora WIN32 ${WIN32_SOURCES} resources/velmora.rc)
 target_link_options(Velmora PRIVATE -municode ${XP_LINK_OPTIONS})
-target_link_libraries(Velmora PRIVATE velmora_core comctl32 shell32 version advapi32 gdi32
+target_link_libraries(Velmora PRIVATE velmora_core comctl32 shell32 ole32 version advapi32 gdi32
                       user32 kernel32)
 set_source_files_properties(resources/velmora.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/velmora.manifest")

@@ -9,6 +9,7 @@
 #include "pack/pack_folder.h"
 #include "platform/platform.h"
 #include "qip/qip_target.h"
+#include "qip/skins.h"
 
 namespace velmora {
 
@@ -20,6 +21,8 @@ struct Wizard {
     UiStrings text;
     PackDescription pack;
     QipTarget qip;
+    FoundQipPaths foundQip;
+    SkinList skins;
 };
 
 // What the checks of the pack work with, taken from the wizard's records.

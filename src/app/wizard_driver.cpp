@@ -84,10 +84,9 @@ void RunPackInfoPage(Driver& d) {
         Call(d.operations.PackInfoPage, "PackInfoPage");
 }
 
+// The page decides which messenger the chosen copy is, by its executable.
 void RunSearchResultsPage(Driver& d) {
     Call(d.operations.SearchResultsPage, "SearchResultsPage");
-    QipTarget& qip = d.wizard.qip;
-    if (!qip.folder.empty()) qip.isInfium = d.wizard.sys.files.IsFile(qip.folder + "\\infium.exe");
 }
 
 void RunFoundNotice(Driver& d) {

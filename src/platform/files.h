@@ -33,6 +33,9 @@ class Files {
     // True when the path names a file whose modification time can be read; a folder is no file.
     virtual bool IsFile(const std::string& path) = 0;
 
+    // True when the path names an existing folder.
+    virtual bool IsFolder(const std::string& path) = 0;
+
     // Reads a whole text file. A file that starts with the UTF-8 byte-order mark is taken as
     // UTF-8 (the mark dropped); every other file is decoded from the ANSI code page.
     virtual FileText ReadText(const std::string& path) = 0;

@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/host.h"
+#include "platform/processes.h"
 
 namespace velmora {
 
@@ -11,6 +12,7 @@ struct Platform {
     Files& files;
     Dialogs& dialogs;
     Host& host;
+    Processes& processes;
 };
 
 }  // namespace velmora

@@ -3,13 +3,13 @@
 namespace velmora {
 namespace {
 
-// The messenger pages and the installations are not part of this version yet: the wizard
-// says so plainly and ends instead of failing.
-void MessengerStepsMissing(WizardWindow& window) {
+// The installations are not part of this version yet: the wizard says so plainly and ends
+// instead of failing.
+void InstallationMissing(WizardWindow& window) {
     MessageBoxRequest box;
     box.text =
-        "This version of the wizard ends after the pack information: finding the "
-        "messenger and installing the smiles are not available yet.";
+        "This version of the wizard ends before the installation: installing the smiles is "
+        "not available yet.";
     box.title = window.wizard.text[Text::WarningTitle];
     box.icon = BoxIcon::Information;
     box.owner = BoxOwner::MainWindow;
@@ -28,7 +28,12 @@ WizardOperations MakeWizardPages(WizardWindow& window) {
     pages.AboutProgramPage = page(AboutProgramPage);
     pages.AboutPackPage = page(AboutPackPage);
     pages.PackInfoPage = page(PackInfoPage);
-    pages.SearchMethodPage = page(MessengerStepsMissing);
+    pages.SearchMethodPage = page(SearchMethodPage);
+    pages.SimpleSearchPage = page(SimpleSearchPage);
+    pages.SearchResultsPage = page(SearchResultsPage);
+    pages.InstallModePage = page(InstallModePage);
+    pages.InstallIntoSkins = page(InstallationMissing);
+    pages.InstallIntoInfium = page(InstallationMissing);
     return pages;
 }
 

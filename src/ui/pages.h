@@ -10,6 +10,10 @@ void LanguagePage(WizardWindow& window);
 void AboutProgramPage(WizardWindow& window);
 void AboutPackPage(WizardWindow& window);
 void PackInfoPage(WizardWindow& window);
+void SearchMethodPage(WizardWindow& window);
+void SimpleSearchPage(WizardWindow& window);
+void SearchResultsPage(WizardWindow& window);
+void InstallModePage(WizardWindow& window);
 
 WizardOperations MakeWizardPages(WizardWindow& window);
 

@@ -159,6 +159,15 @@ void SetHeaderPicture(WizardWindow& window, HBITMAP picture) {
     window.headerBitmap = picture;
 }
 
+void ShowWarning(WizardWindow& window, const std::string& text) {
+    MessageBoxRequest box;
+    box.text = text;
+    box.title = window.wizard.text[Text::WarningTitle];
+    box.icon = BoxIcon::Warning;
+    box.owner = BoxOwner::MainWindow;
+    window.dialogs.ShowMessage(box);
+}
+
 void SetText(HWND control, const std::string& text) {
     SetWindowTextW(control, Wide(text).c_str());
 }

@@ -95,6 +95,9 @@ void MakePageFrame(WizardWindow& window);
 void SetHeaderPicture(WizardWindow& window, HBITMAP picture);
 HBITMAP LoadHeaderBitmap();
 
+// A warning for the user, owned by the wizard's window.
+void ShowWarning(WizardWindow& window, const std::string& text);
+
 void SetText(HWND control, const std::string& text);
 std::string GetText(HWND control);
 

@@ -29,7 +29,8 @@ TEST(ShippedFiles, EnglishFileIsCompleteAndItsLinesLandInTheirRows) {
 
     PosixHost host(VELMORA_EXAMPLES);
     ScriptedDialogs dialogs;
-    Platform platform{files, dialogs, host};
+    PosixProcesses processes;
+    Platform platform{files, dialogs, host, processes};
     Wizard wizard(platform);
     wizard.state.LanguageName = "English.txt";
     LoadLanguage(wizard, "");

@@ -63,6 +63,7 @@ class TestWorld {
     PosixFiles realFiles;
     ScriptedDialogs dialogs;
     PosixHost host;
+    PosixProcesses processes;
     Platform platform;
     Wizard wizard;
 };

@@ -26,6 +26,18 @@ bool PosixFiles::IsFile(const std::string& path) {
     return stat(ToPosixPath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool PosixFiles::IsFolder(const std::string& path) {
+    struct stat info {};
+    return stat(ToPosixPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string PosixProcesses::ExecutablePath(uint32_t processId) {
+    for (const auto& [id, path] : executables) {
+        if (id == processId) return path;
+    }
+    return kNoExecutable;
+}
+
 FileText PosixFiles::ReadText(const std::string& path) {
     FileText result;
     const int fd = open(ToPosixPath(path).c_str(), O_RDONLY);

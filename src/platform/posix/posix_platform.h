@@ -7,6 +7,7 @@
 
 #include "platform/files.h"
 #include "platform/host.h"
+#include "platform/processes.h"
 
 namespace velmora {
 
@@ -15,6 +16,7 @@ std::string ToPosixPath(const std::string& path);
 class PosixFiles : public Files {
   public:
     bool IsFile(const std::string& path) override;
+    bool IsFolder(const std::string& path) override;
     FileText ReadText(const std::string& path) override;
     FileStatus WriteText(const std::string& path, const std::string& text) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
@@ -36,6 +38,16 @@ class PosixHost : public Host {
 
   private:
     std::string folder_;
+};
+
+// Running programs as the caller lays them out: Linux has no windows of Windows programs.
+class PosixProcesses : public Processes {
+  public:
+    std::vector<TopWindow> TopLevelWindows() override { return windows; }
+    std::string ExecutablePath(uint32_t processId) override;
+
+    std::vector<TopWindow> windows;
+    std::vector<std::pair<uint32_t, std::string>> executables;  // process id, path
 };
 
 }  // namespace velmora

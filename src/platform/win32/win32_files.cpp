@@ -33,6 +33,11 @@ bool Win32Files::IsFile(const std::string& path) {
            !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool Win32Files::IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 FileText Win32Files::ReadText(const std::string& path) {
     FileText result;
     FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ,

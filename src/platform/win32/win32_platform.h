@@ -6,12 +6,14 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/host.h"
+#include "platform/processes.h"
 
 namespace velmora {
 
 class Win32Files : public Files {
   public:
     bool IsFile(const std::string& path) override;
+    bool IsFolder(const std::string& path) override;
     FileText ReadText(const std::string& path) override;
     FileStatus WriteText(const std::string& path, const std::string& text) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
@@ -30,6 +32,18 @@ class Win32Dialogs : public Dialogs {
 
     // The wizard's window once it exists; boxes owned by the window need it.
     HWND mainWindow = nullptr;
+};
+
+// The top-level windows through EnumWindows, and each process's executable through Tool Help,
+// which is looked up in kernel32 at run time. The wizard's own window is marked.
+class Win32Processes : public Processes {
+  public:
+    explicit Win32Processes(const Win32Dialogs& dialogs) : dialogs_(dialogs) {}
+    std::vector<TopWindow> TopLevelWindows() override;
+    std::string ExecutablePath(uint32_t processId) override;
+
+  private:
+    const Win32Dialogs& dialogs_;  // knows the wizard's window
 };
 
 // The full path of the running executable.

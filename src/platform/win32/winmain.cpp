@@ -3,20 +3,24 @@
 #include "platform/win32/win32_platform.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "app/wizard.h"
 #include "ui/pages.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InitCommonControls();
+    CoInitialize(nullptr);  // the shell's folder browser needs it
 
     velmora::Win32Files files;
     velmora::Win32Dialogs dialogs;
     velmora::Win32Host host;
-    velmora::Platform platform{files, dialogs, host};
+    velmora::Win32Processes processes(dialogs);
+    velmora::Platform platform{files, dialogs, host, processes};
     velmora::Wizard wizard(platform);
     velmora::WizardWindow window(wizard, dialogs);
 
     velmora::RunWizard(wizard, velmora::MakeWizardPages(window));
+    CoUninitialize();
     return 0;
 }
