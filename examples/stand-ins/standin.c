@@ -1,7 +1,7 @@
-/* Stand-in messenger for the demo: a small titled window that stays open until it is
- * closed. The wizard recognises a messenger by the name of its executable (qip.exe or
- * infium.exe), by the version of qip.exe and by its folder layout; a running copy is found
- * through its titled top-level window. That is all this program has to provide. */
+/* Stand-in messenger for the demo and the end-to-end tests: a small titled window that stays
+ * open until it is closed. The wizard recognises a messenger by the name of its executable
+ * (qip.exe or infium.exe), by the version of qip.exe and by its folder layout; a running copy
+ * is found through its titled top-level window. That is all this program has to provide. */
 #include <windows.h>
 
 #ifdef STANDIN_INFIUM
