@@ -195,17 +195,33 @@ wait_until() {  # wait_until VALUE COMMAND ARGUMENTS...
     rm -f "$err"
 }
 
-# Presses a key as the keyboard would: xdotool sends the X key event to the
-# program's window and Wine hands it to the control that has the focus, so the
-# key takes the program's own way through its message loop. Only while no
-# message box is open: the window must be the program's only visible one.
+# Types keys on the X server's keyboard once the given X window of the program
+# has the input focus. Never with xdotool's --window: it types into a window
+# with the focus but sends separate events to any other, so a key that closes
+# its window (Escape, Enter in a dialog) would go down on the keyboard and up
+# as an event, and the server would repeat it for ever.
+send_keys() {  # send_keys X-WINDOW XDOTOOL-KEY-ARGUMENTS...
+    local window=$1 tries
+    shift
+    for ((tries = 0; tries < 50; tries++)); do
+        [[ $(xdotool getwindowfocus 2>>"$E2E_CASE_DIR/xdotool.log") == "$window" ]] && break
+        xdotool windowfocus "$window" 2>>"$E2E_CASE_DIR/xdotool.log"
+        sleep 0.05
+    done
+    ((tries < 50)) || return 1
+    xdotool key "$@" 2>>"$E2E_CASE_DIR/xdotool.log"
+}
+
+# Presses a key as the keyboard would: the key goes to the program's window and
+# Wine hands it to the control that has the focus, so the key takes the
+# program's own way through its message loop. Only while no message box is
+# open: the window must be the program's only visible one.
 press_key() {  # press_key KEY (an X key name: Escape, Return, Tab, ...)
     local windows
     windows=$(xdotool search --onlyvisible --pid "$VELMORA_PID" 2>>"$E2E_CASE_DIR/xdotool.log")
     [[ -n $windows && $windows != *$'\n'* ]] ||
         fail "press_key $1: Velmora.exe shows ${windows:+more than one window}${windows:-no window}"
-    xdotool key --window "$windows" "$1" 2>>"$E2E_CASE_DIR/xdotool.log" ||
-        fail "xdotool could not press $1"
+    send_keys "$windows" "$1" || fail "xdotool could not press $1"
 }
 
 # Clicks a control of the main window with the real mouse.
