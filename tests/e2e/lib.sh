@@ -275,6 +275,40 @@ AGREEMENT_BOX=1035
 BACK_BUTTON=1046
 # The page caption has no id: it is the static at the same place on every page.
 PAGE_CAPTION=static@80,108
+# Captions of pages in the built-in Russian texts.
+ABOUT_PROGRAM="О программе:"
+ABOUT_PACK="О смайл-паке:"
+PACK_INFO="Информация о смайл-паке:"
+
+next_page() {  # next_page CAPTION-OF-THE-PAGE-EXPECTED
+    robot click "$NEXT_BUTTON"
+    wait_until "$1" text "$PAGE_CAPTION"
+}
+
+back_page() {  # back_page CAPTION-OF-THE-PAGE-EXPECTED
+    robot click "$BACK_BUTTON"
+    wait_until "$1" text "$PAGE_CAPTION"
+}
+
+accept_agreement() {
+    robot click "$AGREEMENT_BOX"
+    wait_until yes checked "$AGREEMENT_BOX"
+}
+
+quit_wizard() {
+    robot click "$EXIT_BUTTON"
+    expect_eq "Подтверждение выхода..." "$(field title "$(robot box)")" "exit question title"
+    answer_yes_and_expect_exit
+}
+
+# The Russian section of a pack's per-language text file (aboutSP.ini,
+# LiteStr.ini; code page 1251) as the robot prints a text box: lines joined by
+# CR LF.
+russian_section() {  # russian_section FILE
+    iconv -f CP1251 -t UTF-8 "$1" | tr -d '\r' |
+        sed -n '/^Language: Russian$/,/^Language: End$/p' | sed '1d;$d' |
+        awk 'NR > 1 { printf "\\r\\n" } { printf "%s", $0 }'
+}
 
 # The exit question, asked by Exit, Escape and the title bar's close button:
 # owned by the wizard's window, system-modal, a question with Yes and No.
