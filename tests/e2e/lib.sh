@@ -330,3 +330,78 @@ answer_yes_and_expect_exit() {
     wait_velmora_exit
     expect_eq 0 "$VELMORA_EXIT" "exit code"
 }
+
+# ---- stand-in messengers -----------------------------------------------------------
+
+# Copies a stand-in messenger into a folder and starts it there; returns once its
+# titled window shows, so that a search among running programs finds it. KIND:
+# qip (QIP 2005), infium (infium.exe), infium-as-qip (a QIP Infium named qip.exe).
+start_standin() {  # start_standin KIND FOLDER
+    local built=$E2E_BUILD_DIR/examples/stand-ins
+    case $1 in
+    qip) built+=/qip.exe ;;
+    infium) built+=/infium.exe ;;
+    infium-as-qip) built+=/infium-as-qip/qip.exe ;;
+    *) fail "no stand-in $1" ;;
+    esac
+    mkdir -p "$2"
+    cp "$built" "$2/" || fail "cannot copy the stand-in $built"
+    (cd "$2" && exec wine "$2/${built##*/}") >>"$E2E_CASE_DIR/standins.log" 2>&1 &
+    local pid=$! deadline=$((SECONDS + 15))
+    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)) ||
+            fail "the stand-in $1 in $2 showed no window"
+        sleep 0.1
+    done
+}
+
+# ---- the shell's folder browser ------------------------------------------------------
+
+# The title the wizard gives the browser, shown above its folder tree.
+BROWSER_TITLE="Выберете папку QIP\`а"
+
+browser_key() {  # browser_key XDOTOOL-KEY-ARGUMENTS...
+    send_keys "$E2E_BROWSER_WINDOW" "$@" || fail "xdotool could not press $* in the folder browser"
+}
+
+# Waits for the browser and sets E2E_BROWSER (its description, see robot
+# browser) and E2E_BROWSER_WINDOW (its X window, for the keys).
+find_browser() {
+    E2E_BROWSER=$(robot browser "$BROWSER_TITLE")
+    E2E_BROWSER_WINDOW=$(field window "$E2E_BROWSER")
+}
+
+# Chooses a folder in the open browser with the keyboard, as a person would: Tab
+# to the folder tree, Home to the desktop at its root, then for each folder on
+# the way "+" opens the folder and Down steps to the sub-folder, the robot reading
+# where it stands among the others; Enter presses OK. The way leads through "/",
+# Wine's view of the Linux root, which bears the same name in every language
+# (unlike My Computer); the program then gets the folder as a path on drive Z:.
+browse_to() {  # browse_to ABSOLUTE-LINUX-FOLDER
+    find_browser
+    local tabs
+    for ((tabs = 0; tabs < 5; tabs++)); do
+        [[ $(field focus "$(robot browser "$BROWSER_TITLE")") == SysTreeView32 ]] && break
+        browser_key Tab
+    done
+    browser_key Home
+    wait_until "" browser-folder "$BROWSER_TITLE"
+    local names way="" name index
+    IFS=/ read -ra names <<<"${1#/}"
+    for name in / "${names[@]}"; do
+        browser_key KP_Add
+        index=$(robot browser-child "$BROWSER_TITLE" "$name")
+        browser_key --repeat $((index + 1)) Down
+        way=${way:+$way\\}$name
+        wait_until "${way//\\/\\\\}" browser-folder "$BROWSER_TITLE"
+    done
+    browser_key Return
+    robot browser-gone "$BROWSER_TITLE"
+}
+
+# Closes the open browser with Escape, its Cancel.
+cancel_browser() {
+    find_browser
+    browser_key Escape
+    robot browser-gone "$BROWSER_TITLE"
+}

@@ -9,6 +9,8 @@
 // characters, so that they have arrived when the command returns.
 #include <windows.h>
 
+#include <commctrl.h>  // after windows.h, which it needs
+
 #include <algorithm>
 #include <cwchar>
 #include <map>
@@ -24,11 +26,13 @@ const wchar_t kUsage[] =
     L"  text C   enabled C   visible C   checked C   click C   list C   selected C\n"
     L"  select C INDEX   type C TEXT   controls   close   lock PATH MS\n"
     L"  point C (its centre on the screen, for real mouse clicks)   selection C (of an edit)\n"
+    L"  browser TITLE   browser-gone TITLE   browser-folder TITLE   browser-child TITLE NAME\n"
     L"C names a control of the main window: its id (1030), the n-th control of a\n"
     L"class counted from 1 in creation order (edit#2), or the control of a class\n"
     L"whose top left corner is at x,y of the client area (static@80,108).\n"
     L"--until repeats a reading command until it prints VALUE (or fails at the\n"
     L"timeout with what it printed last).\n"
+    L"TITLE of a browser is the text the shell's folder browser shows above its tree.\n"
     L"TEXT, TITLE and VALUE may hold \\r, \\n and \\\\ for CR, LF and a backslash.";
 
 const UINT kMessageTimeout = 2000;  // for reading a control of a busy program
@@ -221,8 +225,18 @@ const std::map<int, std::wstring>& ButtonNames() {
     return names;
 }
 
+// A visible message box: a dialog with the message text static, so that other dialogs
+// (the folder browser) are not taken for one.
+HWND FindMessageBox() {
+    for (HWND window : TopLevelWindows())
+        if (IsWindowVisible(window) && _wcsicmp(ClassOf(window).c_str(), L"#32770") == 0 &&
+            ChildWithId(window, kMessageTextId))
+            return window;
+    return nullptr;
+}
+
 HWND WaitForBox(const Options& options) {
-    HWND box = PollFor(options.timeout, [] { return FindTopLevel(L"#32770", L"*", true); });
+    HWND box = PollFor(options.timeout, FindMessageBox);
     if (!box) throw Failure{L"no message box appeared"};
     return box;
 }
@@ -591,6 +605,154 @@ Lines ControlLines(const Options& options) {
     return lines;
 }
 
+// ---- the shell's folder browser ---------------------------------------------------
+
+// Memory in another process. A tree view's messages carry pointers that Windows does
+// not copy between processes, so their records are placed in the program's own memory.
+class RemoteMemory {
+  public:
+    RemoteMemory(HWND window, size_t size) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               processId);
+        if (process_)
+            address_ = static_cast<char*>(
+                VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+        if (!address_) {
+            if (process_) CloseHandle(process_);
+            throw Failure{L"cannot reach the memory of the program's process"};
+        }
+    }
+    ~RemoteMemory() {
+        VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        CloseHandle(process_);
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+    char* at(size_t offset) const { return address_ + offset; }
+    void Write(size_t offset, const void* data, size_t size) {
+        if (!WriteProcessMemory(process_, at(offset), data, size, nullptr))
+            throw Failure{L"cannot write into the program's process"};
+    }
+    void Read(size_t offset, void* data, size_t size) const {
+        if (!ReadProcessMemory(process_, at(offset), data, size, nullptr))
+            throw Failure{L"cannot read from the program's process"};
+    }
+
+  private:
+    HANDLE process_ = nullptr;
+    char* address_ = nullptr;
+};
+
+HWND ChildOfClass(HWND parent, const wchar_t* className) {
+    for (HWND child : ChildrenOf(parent))
+        if (_wcsicmp(ClassOf(child).c_str(), className) == 0) return child;
+    return nullptr;
+}
+
+// The folder browser is a dialog with a folder tree and, above it, the title its caller
+// gave; its caption is the system's and changes with the language.
+HWND FindBrowser(const std::wstring& title) {
+    for (HWND window : TopLevelWindows()) {
+        if (!IsWindowVisible(window) || _wcsicmp(ClassOf(window).c_str(), L"#32770") != 0 ||
+            !ChildOfClass(window, WC_TREEVIEWW))
+            continue;
+        for (HWND child : ChildrenOf(window))
+            if (_wcsicmp(ClassOf(child).c_str(), L"Static") == 0 && IsWindowVisible(child) &&
+                TextOf(child) == title)
+                return window;
+    }
+    return nullptr;
+}
+
+HWND WaitForBrowser(const Options& options, const std::wstring& title) {
+    HWND browser = PollFor(options.timeout, [&] { return FindBrowser(title); });
+    if (!browser) throw Failure{L"no folder browser titled '" + title + L"'"};
+    return browser;
+}
+
+HWND TreeOf(HWND browser) {
+    HWND tree = ChildOfClass(browser, WC_TREEVIEWW);
+    if (!tree) throw Failure{L"the folder browser has no folder tree"};
+    return tree;
+}
+
+HTREEITEM TreeItem(HWND tree, UINT relation, HTREEITEM from) {
+    return reinterpret_cast<HTREEITEM>(
+        SendOrFail(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
+}
+
+std::wstring TreeItemText(HWND tree, HTREEITEM item) {
+    const int kLength = 260;
+    RemoteMemory memory(tree, sizeof(TVITEMW) + kLength * sizeof(wchar_t));
+    TVITEMW record = {};
+    record.mask = TVIF_TEXT;
+    record.hItem = item;
+    record.pszText = reinterpret_cast<LPWSTR>(memory.at(sizeof(TVITEMW)));
+    record.cchTextMax = kLength;
+    memory.Write(0, &record, sizeof(record));
+    if (!SendOrFail(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(memory.at(0))))
+        throw Failure{L"cannot read a folder's name in the tree"};
+    std::vector<wchar_t> text(kLength, L'\0');
+    memory.Read(sizeof(TVITEMW), text.data(), text.size() * sizeof(wchar_t));
+    text.back() = L'\0';
+    return text.data();
+}
+
+// The way from the tree's root (the desktop) to the selected folder: the names below the
+// root joined by backslashes; empty for the root itself.
+std::wstring SelectedFolder(HWND tree) {
+    HTREEITEM item = TreeItem(tree, TVGN_CARET, nullptr);
+    if (!item) throw Failure{L"no folder is selected in the browser"};
+    std::wstring way;
+    for (HTREEITEM parent; (parent = TreeItem(tree, TVGN_PARENT, item)) != nullptr; item = parent)
+        way = TreeItemText(tree, item) + (way.empty() ? L"" : L"\\" + way);
+    return way;
+}
+
+// Where NAME stands among the sub-folders of the selected folder, counted from 0. The tree
+// lists the sub-folders once the folder is opened, so this waits for them.
+int ChildIndex(const Options& options, const std::wstring& title, const std::wstring& name) {
+    int index = -1;
+    PollUntil(options.timeout, [&] {
+        HWND browser = FindBrowser(title);
+        if (!browser) return false;
+        HWND tree = TreeOf(browser);
+        HTREEITEM selected = TreeItem(tree, TVGN_CARET, nullptr);
+        if (!selected) return false;
+        int i = 0;
+        for (HTREEITEM child = TreeItem(tree, TVGN_CHILD, selected); child;
+             child = TreeItem(tree, TVGN_NEXT, child), ++i)
+            if (TreeItemText(tree, child) == name) {
+                index = i;
+                return true;
+            }
+        return false;
+    });
+    if (index < 0) throw Failure{L"the selected folder shows no sub-folder '" + name + L"'"};
+    return index;
+}
+
+// The browser's caption, owner, the X window that shows it (for keys sent with xdotool;
+// Wine keeps it in a window property), whether it has a box to type a folder into, and
+// the class of the control with the keyboard focus.
+Lines DescribeBrowser(HWND browser) {
+    HWND owner = GetWindow(browser, GW_OWNER);
+    auto window = reinterpret_cast<ULONG_PTR>(GetPropW(browser, L"__wine_x11_whole_window"));
+    if (!window) throw Failure{L"the folder browser has no X window"};
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof(thread);
+    GetGUIThreadInfo(GetWindowThreadProcessId(browser, nullptr), &thread);
+    HWND edit = ChildOfClass(browser, L"Edit");
+    return {L"caption: " + TitleOf(browser),
+            L"owner: " + (owner ? ClassOf(owner) : std::wstring(L"none")),
+            L"window: " + std::to_wstring(window),
+            std::wstring(L"edit box: ") + (edit && IsWindowVisible(edit) ? L"yes" : L"no"),
+            L"focus: " + (thread.hwndFocus ? ClassOf(thread.hwndFocus) : std::wstring(L"none"))};
+}
+
 // ---- files --------------------------------------------------------------------
 
 void LockFile(const std::wstring& path, DWORD milliseconds) {
@@ -613,9 +775,9 @@ void RequireArguments(const std::vector<std::wstring>& args, size_t count) {
 
 // The commands that only read, and so may be repeated with --until.
 bool IsReading(const std::wstring& command) {
-    static const wchar_t* const reading[] = {L"text",     L"enabled", L"visible",
-                                             L"checked",  L"list",    L"selected",
-                                             L"controls", L"windows", L"selection"};
+    static const wchar_t* const reading[] = {
+        L"text",     L"enabled",  L"visible", L"checked",   L"list",
+        L"selected", L"controls", L"windows", L"selection", L"browser-folder"};
     for (const wchar_t* name : reading)
         if (command == name) return true;
     return false;
@@ -691,6 +853,20 @@ Lines Run(const Options& options, const std::vector<std::wstring>& args) {
             PollFor(options.timeout, [&] { return FindTopLevel(options.mainClass, L"*", false); });
         if (!main) throw Failure{L"no window of class " + options.mainClass};
         PostMessageW(main, WM_CLOSE, 0, 0);
+    } else if (command == L"browser") {
+        RequireArguments(args, 1);
+        return DescribeBrowser(WaitForBrowser(options, UnescapeArgument(args[1])));
+    } else if (command == L"browser-gone") {
+        RequireArguments(args, 1);
+        std::wstring title = UnescapeArgument(args[1]);
+        if (!PollUntil(options.timeout, [&] { return !FindBrowser(title); }))
+            throw Failure{L"the folder browser is still open"};
+    } else if (command == L"browser-folder") {
+        RequireArguments(args, 1);
+        return {SelectedFolder(TreeOf(WaitForBrowser(options, UnescapeArgument(args[1]))))};
+    } else if (command == L"browser-child") {
+        RequireArguments(args, 2);
+        return {std::to_wstring(ChildIndex(options, UnescapeArgument(args[1]), args[2]))};
     } else if (command == L"lock") {
         RequireArguments(args, 2);
         LockFile(args[1], static_cast<DWORD>(ParseNumber(args[2], L"MS")));
