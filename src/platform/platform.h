@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/processes.h"
+#include "platform/registry.h"
 
 namespace velmora {
 
@@ -13,6 +14,7 @@ struct Platform {
     Dialogs& dialogs;
     Host& host;
     Processes& processes;
+    Registry& registry;
 };
 
 }  // namespace velmora

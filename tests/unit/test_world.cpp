@@ -48,7 +48,10 @@ FileText LockedFile::ReadText(const std::string& path) {
 }
 
 TestWorld::TestWorld()
-    : folder(MakeTempFolder()), host(folder), platform{realFiles, dialogs, host, processes}, wizard(platform) {
+    : folder(MakeTempFolder()),
+      host(folder),
+      platform{realFiles, dialogs, host, processes, registry},
+      wizard(platform) {
     wizard.state.ProgramVersion = "2.2.0.lang";
 }
 

@@ -64,6 +64,7 @@ class TestWorld {
     ScriptedDialogs dialogs;
     PosixHost host;
     PosixProcesses processes;
+    PosixRegistry registry;
     Platform platform;
     Wizard wizard;
 };

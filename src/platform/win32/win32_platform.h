@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/processes.h"
+#include "platform/registry.h"
 
 namespace velmora {
 
@@ -44,6 +45,14 @@ class Win32Processes : public Processes {
 
   private:
     const Win32Dialogs& dialogs_;  // knows the wizard's window
+};
+
+// Values under HKEY_LOCAL_MACHINE. A 32-bit program under WOW64 reaches them in the 64-bit view,
+// the one the system itself reads: its own view of SOFTWARE is a separate copy.
+class Win32Registry : public Registry {
+  public:
+    bool ReadDword(const std::string& path, uint32_t& value) override;
+    bool WriteDword(const std::string& path, uint32_t value) override;
 };
 
 // The full path of the running executable.
