@@ -29,18 +29,18 @@ FileStatus LastError() {
 
 bool Win32Files::IsFile(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    return GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data) &&
+    return GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data) &&
            !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Win32Files::IsFolder(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 FileText Win32Files::ReadText(const std::string& path) {
     FileText result;
-    FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ,
+    FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.ok()) {
@@ -63,7 +63,7 @@ FileText Win32Files::ReadText(const std::string& path) {
 }
 
 FileStatus Win32Files::WriteText(const std::string& path, const std::string& text) {
-    FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.ok()) return LastError();
     const std::string bytes = Utf8ToAnsi(text);
@@ -78,7 +78,7 @@ FileStatus Win32Files::WriteText(const std::string& path, const std::string& tex
 std::vector<FolderEntry> Win32Files::ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(Wide(folder + "\\*").c_str(), &found);
+    HANDLE search = FindFirstFileW(WidePath(folder + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return entries;
     do {
         const std::string name = Utf8(found.cFileName);
