@@ -1,6 +1,7 @@
 #pragma once
 // Everything the portable core needs from the outside world, in one place.
 
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/host.h"
@@ -13,6 +14,7 @@ struct Platform {
     Dialogs& dialogs;
     Host& host;
     Processes& processes;
+    Clock& clock;
 };
 
 }  // namespace velmora

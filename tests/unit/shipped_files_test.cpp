@@ -30,7 +30,8 @@ TEST(ShippedFiles, EnglishFileIsCompleteAndItsLinesLandInTheirRows) {
     PosixHost host(VELMORA_EXAMPLES);
     ScriptedDialogs dialogs;
     PosixProcesses processes;
-    Platform platform{files, dialogs, host, processes};
+    PosixClock clock;
+    Platform platform{files, dialogs, host, processes, clock};
     Wizard wizard(platform);
     wizard.state.LanguageName = "English.txt";
     LoadLanguage(wizard, "");
