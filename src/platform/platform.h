@@ -1,6 +1,7 @@
 #pragma once
 // Everything the portable core needs from the outside world, in one place.
 
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/host.h"
@@ -15,6 +16,7 @@ struct Platform {
     Host& host;
     Processes& processes;
     Registry& registry;
+    Clock& clock;
 };
 
 }  // namespace velmora

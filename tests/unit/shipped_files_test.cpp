@@ -31,7 +31,8 @@ TEST(ShippedFiles, EnglishFileIsCompleteAndItsLinesLandInTheirRows) {
     ScriptedDialogs dialogs;
     PosixProcesses processes;
     PosixRegistry registry;
-    Platform platform{files, dialogs, host, processes, registry};
+    PosixClock clock;
+    Platform platform{files, dialogs, host, processes, registry, clock};
     Wizard wizard(platform);
     wizard.state.LanguageName = "English.txt";
     LoadLanguage(wizard, "");

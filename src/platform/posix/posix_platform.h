@@ -1,12 +1,14 @@
 #pragma once
 // The POSIX side of the platform, used by the native tests: real files in real folders,
-// with "\" in paths taken as "/" and code page 1251 as the ANSI code page.
+// with "\" in paths taken as "/" and code page 1251 as the ANSI code page. A file without any
+// write permission stands in for a file with the read-only attribute.
 
 #include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/processes.h"
@@ -23,6 +25,18 @@ class PosixFiles : public Files {
     FileText ReadText(const std::string& path) override;
     FileStatus WriteText(const std::string& path, const std::string& text) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    bool CopyFileOver(const std::string& from, const std::string& to) override;
+    bool ShellCopy(const std::string& from, const std::string& toFolder) override;
+    bool MakeFolders(const std::string& folder) override;
+    bool RemoveFile(const std::string& path) override;
+};
+
+// A tick count that stands still until the caller moves it.
+class PosixClock : public Clock {
+  public:
+    uint32_t TickCount() override { return now; }
+
+    uint32_t now = 0;
 };
 
 // A host whose facts are set by the caller. A restart is only counted.

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/host.h"
@@ -18,6 +19,15 @@ class Win32Files : public Files {
     FileText ReadText(const std::string& path) override;
     FileStatus WriteText(const std::string& path, const std::string& text) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    bool CopyFileOver(const std::string& from, const std::string& to) override;
+    bool ShellCopy(const std::string& from, const std::string& toFolder) override;
+    bool MakeFolders(const std::string& folder) override;
+    bool RemoveFile(const std::string& path) override;
+};
+
+class Win32Clock : public Clock {
+  public:
+    uint32_t TickCount() override { return GetTickCount(); }
 };
 
 // The id of the wizard's Next button, which the toolkit makes and the dialogs enable.

@@ -17,7 +17,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     velmora::Win32Host host;
     velmora::Win32Processes processes(dialogs);
     velmora::Win32Registry registry;
-    velmora::Platform platform{files, dialogs, host, processes, registry};
+    velmora::Win32Clock clock;
+    velmora::Platform platform{files, dialogs, host, processes, registry, clock};
     velmora::Wizard wizard(platform);
     velmora::WizardWindow window(wizard, dialogs);
 
