@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Runs the libFuzzer targets, one for each reader of a file that comes from a pack or a
-# Language folder, each for the given seconds (default 10):
+# Runs the libFuzzer targets, one for each reader of a file that comes from a pack, a
+# Language folder or a messenger's smiles folder, each for the given seconds (default 10):
 #
 #   bash tools/fuzz.sh [seconds] [target...]      e.g. bash tools/fuzz.sh 600 smp_ini
 #
 # Each target starts from the sample pack's and the shipped language file's files and from
-# its regression cases in tests/fuzz/corpus/<target>/; what it learns stays in
-# build/fuzz/corpus/<target>/ for the next run. Prints "PASS <target>: N executions" or
-# "FAIL <target>: ..." with the input that failed saved in build/fuzz/findings/, and ends
-# with "fuzz: N passed, M failed".
+# its own cases in tests/fuzz/corpus/<target>/ (for version_record, records as the program
+# writes them); what it learns stays in build/fuzz/corpus/<target>/ for the next run. Prints
+# "PASS <target>: N executions" or "FAIL <target>: ..." with the input that failed saved in
+# build/fuzz/findings/, and ends with "fuzz: N passed, M failed".
 set -u
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -18,7 +18,7 @@ seconds=${1:-10}
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 shift $(($# > 0 ? 1 : 0))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(smp_ini language_file pack_texts list_lines)
+[ ${#targets[@]} -gt 0 ] || targets=(smp_ini language_file pack_texts list_lines version_record)
 
 pack="examples/Source SMP"
 seeds() {  # the sample files a target starts from
@@ -27,6 +27,7 @@ seeds() {  # the sample files a target starts from
     language_file) echo examples/Language/English.txt ;;
     pack_texts) printf '%s\n' "$pack/aboutSP.ini" "$pack/LiteStr.ini" ;;
     list_lines) find "$pack" -name _define.ini -o -name DeleteLite.ini ;;
+    version_record) ;;  # the pack has no record: only tests/fuzz/corpus/version_record/
     esac
 }
 

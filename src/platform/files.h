@@ -46,6 +46,22 @@ class Files {
     // The entries of a folder except "." and "..", in the order the file system lists them.
     // A missing folder has no entries.
     virtual std::vector<FolderEntry> ListFolder(const std::string& folder) = 0;
+
+    // Copies a file, replacing the destination. A read-only destination is not replaced.
+    // True when the system reports success.
+    virtual bool CopyFileOver(const std::string& from, const std::string& to) = 0;
+
+    // Copies a file into an existing folder, keeping its name, the way the shell copies: a
+    // read-only file of that name is replaced, and nothing asks or shows a box. True when the
+    // shell reports success and the folder's file holds the source's bytes.
+    virtual bool ShellCopy(const std::string& from, const std::string& toFolder) = 0;
+
+    // Creates the folder and every missing folder above it; true when it exists afterwards.
+    virtual bool MakeFolders(const std::string& folder) = 0;
+
+    // Deletes a file, clearing its read-only attribute first; true when it was deleted. A
+    // folder is not deleted.
+    virtual bool RemoveFile(const std::string& path) = 0;
 };
 
 }  // namespace velmora

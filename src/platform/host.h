@@ -23,7 +23,8 @@ class Host {
 
     virtual WindowsVersion GetWindowsVersion() = 0;
 
-    // Enables the shutdown privilege and restarts the system, forcing programs to close.
+    // Enables the shutdown privilege and restarts the system. Programs may save their work;
+    // only those that do not answer are closed by force.
     virtual void RestartSystem() = 0;
 };
 

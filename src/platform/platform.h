@@ -1,10 +1,12 @@
 #pragma once
 // Everything the portable core needs from the outside world, in one place.
 
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/processes.h"
+#include "platform/registry.h"
 
 namespace velmora {
 
@@ -13,6 +15,8 @@ struct Platform {
     Dialogs& dialogs;
     Host& host;
     Processes& processes;
+    Registry& registry;
+    Clock& clock;
 };
 
 }  // namespace velmora

@@ -13,6 +13,7 @@ enum SkinState : int32_t {
     kSkinListed = 0,
     kSkinNotChosen = 1,
     kSkinChosen = 2,
+    kSkinInstalled = 3,  // installed into during this installation
 };
 
 // The skin folder names in the order the folder lists them, and each one's state.

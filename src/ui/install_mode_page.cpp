@@ -35,11 +35,12 @@ void InstallModePage(WizardWindow& window) {
     const bool withNote = !lightDark && wizard.sys.files.IsFile(notePath);
     const int shift = withNote ? 0 : 50;
 
-    const DWORD radio = BS_RADIOBUTTON | WS_TABSTOP;
+    // The radio group is one tab stop; the arrow keys move the choice within it.
+    const DWORD radio = BS_AUTORADIOBUTTON;
     std::vector<ControlRow> rows = {
         {L"static", SS_ETCHEDFRAME, 105, 142 + shift, 290, 50, 0, Font::None, ""},
-        {L"button", radio | WS_GROUP, 110, 147 + shift, 280, 20, kFirstMode, Font::Text,
-         text[choices.first]},
+        {L"button", radio | WS_GROUP | WS_TABSTOP, 110, 147 + shift, 280, 20, kFirstMode,
+         Font::Text, text[choices.first]},
         {L"button", radio, 110, 167 + shift, 280, 20, kSecondMode, Font::Text,
          text[choices.second]},
     };
@@ -52,7 +53,7 @@ void InstallModePage(WizardWindow& window) {
     }
     std::vector<HWND> controls = MakeControls(window, rows);
     SendMessageW(controls[1], BM_CLICK, 0, 0);  // each visit starts from the first choice
-    WaitForPage(window, window.NextButton);
+    WaitForPage(window, controls[1]);
     if (window.MainWindow) DestroyControls(controls);
 }
 

@@ -3,13 +3,13 @@
 namespace velmora {
 namespace {
 
-// The installations are not part of this version yet: the wizard says so plainly and ends
-// instead of failing.
-void InstallationMissing(WizardWindow& window) {
+// The QIP Infium installation is not part of this version yet: the wizard says so plainly
+// and ends instead of failing.
+void InfiumInstallationMissing(WizardWindow& window) {
     MessageBoxRequest box;
     box.text =
-        "This version of the wizard ends before the installation: installing the smiles is "
-        "not available yet.";
+        "This version of the wizard cannot install into QIP Infium yet: only QIP 2005 is "
+        "supported.";
     box.title = window.wizard.text[Text::WarningTitle];
     box.icon = BoxIcon::Information;
     box.owner = BoxOwner::MainWindow;
@@ -32,8 +32,8 @@ WizardOperations MakeWizardPages(WizardWindow& window) {
     pages.SimpleSearchPage = page(SimpleSearchPage);
     pages.SearchResultsPage = page(SearchResultsPage);
     pages.InstallModePage = page(InstallModePage);
-    pages.InstallIntoSkins = page(InstallationMissing);
-    pages.InstallIntoInfium = page(InstallationMissing);
+    pages.InstallIntoSkins = page(SkinsInstallPage);
+    pages.InstallIntoInfium = page(InfiumInstallationMissing);
     return pages;
 }
 

@@ -14,6 +14,7 @@ void SearchMethodPage(WizardWindow& window);
 void SimpleSearchPage(WizardWindow& window);
 void SearchResultsPage(WizardWindow& window);
 void InstallModePage(WizardWindow& window);
+void SkinsInstallPage(WizardWindow& window);
 
 WizardOperations MakeWizardPages(WizardWindow& window);
 

@@ -58,10 +58,10 @@ class WindowCopyList : public CopyList {
 };
 
 // Waits until the user leaves the page or chooses a folder that holds the messenger.
-void ChooseFolderByHand(WizardWindow& window) {
+void ChooseFolderByHand(WizardWindow& window, HWND firstChoice) {
     Wizard& wizard = window.wizard;
     for (;;) {
-        WaitForPage(window);
+        WaitForPage(window, firstChoice);
         if (wizard.state.StopRequested || wizard.state.SearchMethod != kManualFolderChoice) return;
         wizard.qip.folder.clear();
         const std::string chosen = BrowseForQipFolder(window);
@@ -96,10 +96,11 @@ void ChooseAmongCopies(WizardWindow& window) {
 void SearchMethodPage(WizardWindow& window) {
     const UiStrings& text = window.wizard.text;
     SetText(window.PageCaption, text[Text::SearchMethodCaption]);
-    const DWORD radio = BS_RADIOBUTTON | WS_TABSTOP;
+    // The radio group is one tab stop; the arrow keys move the choice within it.
+    const DWORD radio = BS_AUTORADIOBUTTON;
     const std::vector<ControlRow> rows = {
         {L"static", SS_ETCHEDFRAME, 105, 142, 290, 50, 0, Font::None, ""},
-        {L"button", radio | WS_GROUP, 110, 147, 280, 20, kSimplifiedSearch, Font::Text,
+        {L"button", radio | WS_GROUP | WS_TABSTOP, 110, 147, 280, 20, kSimplifiedSearch, Font::Text,
          text[Text::SimplifiedSearch]},
         {L"button", radio, 110, 167, 280, 20, kManualFolderChoice, Font::Text,
          text[Text::ManualFolderChoice]},
@@ -109,7 +110,7 @@ void SearchMethodPage(WizardWindow& window) {
     };
     std::vector<HWND> controls = MakeControls(window, rows);
     SendMessageW(controls[1], BM_CLICK, 0, 0);  // each visit starts from the simplified search
-    ChooseFolderByHand(window);
+    ChooseFolderByHand(window, controls[1]);
     if (window.MainWindow) DestroyControls(controls);
 }
 

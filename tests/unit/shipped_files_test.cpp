@@ -30,7 +30,9 @@ TEST(ShippedFiles, EnglishFileIsCompleteAndItsLinesLandInTheirRows) {
     PosixHost host(VELMORA_EXAMPLES);
     ScriptedDialogs dialogs;
     PosixProcesses processes;
-    Platform platform{files, dialogs, host, processes};
+    PosixRegistry registry;
+    PosixClock clock;
+    Platform platform{files, dialogs, host, processes, registry, clock};
     Wizard wizard(platform);
     wizard.state.LanguageName = "English.txt";
     LoadLanguage(wizard, "");

@@ -43,12 +43,29 @@ BoxAnswer ScriptedDialogs::ShowMessage(const MessageBoxRequest& box) {
 }
 
 FileText LockedFile::ReadText(const std::string& path) {
-    if (path == locked_) return {FileStatus::Failed("The file is in use"), ""};
+    if (IsLocked(path)) return {FileStatus::Failed("The file is in use"), ""};
     return PosixFiles::ReadText(path);
 }
 
+bool LockedFile::CopyFileOver(const std::string& from, const std::string& to) {
+    return !IsLocked(from) && !IsLocked(to) && PosixFiles::CopyFileOver(from, to);
+}
+
+bool LockedFile::ShellCopy(const std::string& from, const std::string& toFolder) {
+    const std::string name = ToPosixPath(from).substr(ToPosixPath(from).rfind('/') + 1);
+    return !IsLocked(from) && !IsLocked(toFolder + "\\" + name) &&
+           PosixFiles::ShellCopy(from, toFolder);
+}
+
+bool LockedFile::RemoveFile(const std::string& path) {
+    return !IsLocked(path) && PosixFiles::RemoveFile(path);
+}
+
 TestWorld::TestWorld()
-    : folder(MakeTempFolder()), host(folder), platform{realFiles, dialogs, host, processes}, wizard(platform) {
+    : folder(MakeTempFolder()),
+      host(folder),
+      platform{realFiles, dialogs, host, processes, registry, clock},
+      wizard(platform) {
     wizard.state.ProgramVersion = "2.2.0.lang";
 }
 

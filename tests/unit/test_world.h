@@ -22,13 +22,19 @@ class ScriptedDialogs : public Dialogs {
     int nextEnabled = 0;
 };
 
-// Real files, of which one exists but cannot be read, as a locked file on Windows.
+// Real files, of which one is held open without sharing, as a running program holds it on
+// Windows: it cannot be read, copied, replaced by a copy or deleted.
 class LockedFile : public PosixFiles {
   public:
-    explicit LockedFile(std::string path) : locked_(std::move(path)) {}
+    explicit LockedFile(const std::string& path) : locked_(ToPosixPath(path)) {}
     FileText ReadText(const std::string& path) override;
+    bool CopyFileOver(const std::string& from, const std::string& to) override;
+    bool ShellCopy(const std::string& from, const std::string& toFolder) override;
+    bool RemoveFile(const std::string& path) override;
 
   private:
+    bool IsLocked(const std::string& path) const { return ToPosixPath(path) == locked_; }
+
     std::string locked_;
 };
 
@@ -64,6 +70,8 @@ class TestWorld {
     ScriptedDialogs dialogs;
     PosixHost host;
     PosixProcesses processes;
+    PosixRegistry registry;
+    PosixClock clock;
     Platform platform;
     Wizard wizard;
 };

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "platform/posix/cp1251.h"
@@ -12,6 +13,57 @@
 #include "platform/utf8.h"
 
 namespace velmora {
+namespace {
+
+bool IsReadOnly(const struct stat& info) {
+    return (info.st_mode & 0222) == 0;
+}
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// Copies a regular file's bytes and permissions over the destination. Windows's own copy
+// refuses a read-only destination and the shell's replaces it: replaceReadOnly says which.
+bool CopyRegularFile(const std::string& from, const std::string& to, bool replaceReadOnly) {
+    const Descriptor in(open(from.c_str(), O_RDONLY));
+    struct stat source {};
+    if (in.get() < 0 || fstat(in.get(), &source) != 0 || !S_ISREG(source.st_mode)) return false;
+    struct stat target {};
+    if (stat(to.c_str(), &target) == 0) {
+        // Truncating the destination would destroy a source that is the same file.
+        if (target.st_dev == source.st_dev && target.st_ino == source.st_ino) return false;
+        if (IsReadOnly(target)) {
+            if (!replaceReadOnly) return false;
+            chmod(to.c_str(), target.st_mode | S_IWUSR);
+        }
+    }
+    const Descriptor out(open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
+    if (out.get() < 0) return false;
+    char buffer[65536];
+    ssize_t got = 0;
+    while ((got = read(in.get(), buffer, sizeof buffer)) > 0) {
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = write(out.get(), buffer + done, got - done);
+            if (put < 0) return false;
+            done += put;
+        }
+    }
+    return got == 0 && fchmod(out.get(), source.st_mode & 0777) == 0;
+}
+
+}  // namespace
 
 std::string ToPosixPath(const std::string& path) {
     std::string out = path;
@@ -80,6 +132,30 @@ std::vector<FolderEntry> PosixFiles::ListFolder(const std::string& folder) {
     }
     closedir(dir);
     return entries;
+}
+
+bool PosixFiles::CopyFileOver(const std::string& from, const std::string& to) {
+    return CopyRegularFile(ToPosixPath(from), ToPosixPath(to), false);
+}
+
+bool PosixFiles::ShellCopy(const std::string& from, const std::string& toFolder) {
+    const std::string source = ToPosixPath(from);
+    const std::string name = source.substr(source.rfind('/') + 1);
+    return CopyRegularFile(source, ToPosixPath(toFolder) + "/" + name, true);
+}
+
+bool PosixFiles::MakeFolders(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(ToPosixPath(folder), error);
+    return IsFolder(folder);
+}
+
+bool PosixFiles::RemoveFile(const std::string& path) {
+    const std::string file = ToPosixPath(path);
+    struct stat info {};
+    if (lstat(file.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
+    if (IsReadOnly(info)) chmod(file.c_str(), info.st_mode | S_IWUSR);
+    return unlink(file.c_str()) == 0;
 }
 
 }  // namespace velmora

@@ -35,6 +35,19 @@ std::string Utf8(const std::wstring& wide) {
 std::string Utf8(const wchar_t* wide) {
     return Utf8(std::wstring(wide ? wide : L""));
 }
+std::wstring WidePath(const std::string& utf8) {
+    const std::wstring path = Wide(utf8);
+    if (path.size() < MAX_PATH - 12 || path.rfind(L"\\\\?\\", 0) == 0) return path;
+    // The extended form is taken as it stands: the full path resolves "/", "." and "..".
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return path;
+    full.resize(length);
+    if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
 std::string AnsiToUtf8(const std::string& ansi) {
     return Utf8(ToWide(CP_ACP, ansi));
 }

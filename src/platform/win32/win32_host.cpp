@@ -51,7 +51,8 @@ void Win32Host::RestartSystem() {
         }
         CloseHandle(token);
     }
-    ExitWindowsEx(EWX_REBOOT | EWX_FORCE, 0);
+    // Not EWX_FORCE, which closes programs without letting them save.
+    ExitWindowsEx(EWX_REBOOT | EWX_FORCEIFHUNG, 0);
 }
 
 }  // namespace velmora

@@ -3,10 +3,12 @@
 
 #include <windows.h>
 
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/processes.h"
+#include "platform/registry.h"
 
 namespace velmora {
 
@@ -17,6 +19,15 @@ class Win32Files : public Files {
     FileText ReadText(const std::string& path) override;
     FileStatus WriteText(const std::string& path, const std::string& text) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    bool CopyFileOver(const std::string& from, const std::string& to) override;
+    bool ShellCopy(const std::string& from, const std::string& toFolder) override;
+    bool MakeFolders(const std::string& folder) override;
+    bool RemoveFile(const std::string& path) override;
+};
+
+class Win32Clock : public Clock {
+  public:
+    uint32_t TickCount() override { return GetTickCount(); }
 };
 
 // The id of the wizard's Next button, which the toolkit makes and the dialogs enable.
@@ -44,6 +55,14 @@ class Win32Processes : public Processes {
 
   private:
     const Win32Dialogs& dialogs_;  // knows the wizard's window
+};
+
+// Values under HKEY_LOCAL_MACHINE. A 32-bit program under WOW64 reaches them in the 64-bit view,
+// the one the system itself reads: its own view of SOFTWARE is a separate copy.
+class Win32Registry : public Registry {
+  public:
+    bool ReadDword(const std::string& path, uint32_t& value) override;
+    bool WriteDword(const std::string& path, uint32_t value) override;
 };
 
 // The full path of the running executable.

@@ -16,7 +16,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     velmora::Win32Dialogs dialogs;
     velmora::Win32Host host;
     velmora::Win32Processes processes(dialogs);
-    velmora::Platform platform{files, dialogs, host, processes};
+    velmora::Win32Registry registry;
+    velmora::Win32Clock clock;
+    velmora::Platform platform{files, dialogs, host, processes, registry, clock};
     velmora::Wizard wizard(platform);
     velmora::WizardWindow window(wizard, dialogs);
 

@@ -1,0 +1,229 @@
+#include "install/skins_install.h"
+
+#include "install/version_record.h"
+#include "platform/text_lines.h"
+#include "system/gdi_quota.h"
+
+namespace velmora {
+namespace {
+
+// The report's separator: a line break, 67 hyphens and 17 blanks.
+const std::string kSeparator = "\r\n" + std::string(67, '-') + std::string(17, ' ');
+
+struct Kind {
+    bool animated;
+    const char* target;  // below the skin's folder
+    const char* name;    // as the record names it
+};
+
+// The kinds in the order they are installed.
+const Kind kKinds[] = {{true, "\\Smilies\\Animated", "Animated"},
+                       {false, "\\Smilies\\Static", "Static"}};
+
+bool HasKind(const PackDescription& pack, bool animated) {
+    return animated ? HasAnimatedSmiles(pack) : HasStaticSmiles(pack);
+}
+
+// What one kind came to in one skin.
+struct KindOutcome {
+    int copied = 0;
+    int failures = 0;
+};
+
+// Everything one installation works with, and its counters, which run on from skin to skin.
+class SkinsInstallation {
+  public:
+    SkinsInstallation(Wizard& wizard, SkinsInstallView& view) : wizard_(wizard), view_(view) {}
+
+    // Installs into every marked skin; false when the user quit from an error report.
+    bool InstallMarkedSkins(int marked) {
+        StartClock(clock_, Now());
+        wizard_.state.InstallStarted = true;
+        view_.StartProgress(2 * marked, clock_);
+        SkinList& skins = wizard_.skins;
+        for (size_t i = 0; i < skins.SkinNames.size(); ++i) {
+            if (skins.SkinStates[i] != kSkinChosen) continue;
+            InstallSkin(skins.SkinNames[i]);
+            if (!ReportSkin(skins.SkinNames[i])) return false;
+            skins.SkinStates[i] = kSkinInstalled;
+        }
+        view_.FinishProgress();
+        return true;
+    }
+
+    int CopiedAnimated() const { return outcome_[0].copied; }
+
+  private:
+    uint32_t Now() { return wizard_.sys.clock.TickCount(); }
+
+    // A kind is installed only when every folder its variant reads is there with its
+    // _define.ini; otherwise its folder in the skin is left as it is and the missing list is
+    // counted and logged as a failed copy.
+    bool SourcesReady(const KindVariant& variant) {
+        for (const std::string& folder : {variant.source, variant.liteDark}) {
+            if (folder == variant.liteDark && !variant.liteStep) continue;
+            if (wizard_.sys.files.IsFile(folder + "\\_define.ini")) continue;
+            LogProblem(wizard_.state, "Error at copying file: " + folder + "\\_define.ini");
+            return false;
+        }
+        return true;
+    }
+
+    void InstallSkin(const std::string& skin) {
+        const PackDescription& pack = wizard_.pack;
+        const std::string folder = wizard_.qip.folder + "\\Skins\\" + skin;
+        KindVariant variants[2];
+        bool ready[2] = {false, false};
+        for (int k = 0; k < 2; ++k) {
+            if (!HasKind(pack, kKinds[k].animated)) continue;
+            variants[k] = ChooseKindVariant(pack, wizard_.sys.host.ProgramFolder(),
+                                            kKinds[k].animated, wizard_.state.ModeChoice);
+            ready[k] = SourcesReady(variants[k]);
+            if (ready[k]) ClearFolderFiles(wizard_.sys.files, folder + kKinds[k].target);
+        }
+        for (int k = 0; k < 2; ++k) {
+            failures_[k] = 0;
+            if (HasKind(pack, kKinds[k].animated)) {
+                if (kKinds[k].animated) view_.ResetStaticBar();
+                words_[k] = variants[k].word;
+                if (ready[k]) {
+                    outcome_[k] =
+                        InstallKind(variants[k], folder + kKinds[k].target, kKinds[k].name);
+                    failures_[k] = outcome_[k].failures;
+                } else {
+                    failures_[k] = 1;
+                }
+            }
+            ++overall_;
+            if (!kKinds[k].animated || HasAnimatedSmiles(pack)) view_.ShowOverall(overall_);
+        }
+    }
+
+    KindOutcome InstallKind(const KindVariant& variant, const std::string& target,
+                            const char* kindName) {
+        Files& files = wizard_.sys.files;
+        files.MakeFolders(target);
+        const CopyResult copy =
+            CopySmiles(files, wizard_.state, view_, variant.source, target, variant.animated, 0);
+        KindOutcome outcome{copy.total, copy.failures};
+        if (variant.liteStep) {
+            CopyOneFile(files, variant.liteDark + "\\_define.ini", target + "\\_define.ini");
+            outcome.copied -= RemoveLiteSmiles(files, target, variant.liteDark, variant.animated);
+        }
+        WriteVersionRecord(files, target, PackIdentity(wizard_.pack, variant.word), kindName,
+                           variant.count);
+        return outcome;
+    }
+
+    // Shows the skin's report with the clock paused; false when the user quits.
+    bool ReportSkin(const std::string& skin) {
+        const uint32_t pauseStart = Now();
+        const bool success = failures_[0] == 0 && failures_[1] == 0;
+        MessageBoxRequest box;
+        box.text = ReportText(skin, success);
+        box.title = wizard_.text[Text::CopyReportTitle];
+        box.icon = success ? BoxIcon::Information : BoxIcon::Error;
+        box.buttons = success ? BoxButtons::Ok : BoxButtons::YesNo;
+        const bool quit = wizard_.sys.dialogs.ShowMessage(box) == BoxAnswer::Yes && !success;
+        if (quit) {
+            wizard_.state.StopRequested = true;
+            return false;
+        }
+        clock_.paused += Now() - pauseStart;
+        return true;
+    }
+
+    std::string ReportText(const std::string& skin, bool success) const {
+        const UiStrings& text = wizard_.text;
+        const PackDescription& pack = wizard_.pack;
+        const std::string& word = HasStaticSmiles(pack) ? words_[1] : words_[0];
+        std::string report = " " + text[Text::SkinLabel] + skin + "\r\n " +
+                             text[Text::ReportInstalledPack] + " " + pack.NameAndVersion + " " +
+                             word + " " + pack.CreationDate + kSeparator;
+        const Text lines[2][2] = {{Text::ReportAnimatedCopied, Text::ReportAnimatedErrors},
+                                  {Text::ReportStaticCopied, Text::ReportStaticErrors}};
+        for (int k = 0; k < 2; ++k) {
+            if (!HasKind(pack, kKinds[k].animated)) continue;
+            report += "\r\n " + text[lines[k][0]] + " " + std::to_string(outcome_[k].copied) +
+                      "\r\n " + text[lines[k][1]] + " " + std::to_string(failures_[k]);
+        }
+        report += kSeparator + "\r\n ";
+        if (success) return report + text[Text::ReportSuccess];
+        return report + text[Text::ReportFailure] + "\r\n " + text[Text::AskLeaveInstaller];
+    }
+
+    Wizard& wizard_;
+    SkinsInstallView& view_;
+    InstallClock clock_;
+    int overall_ = 0;
+    KindOutcome outcome_[2];  // the copied counts run on from skin to skin
+    int failures_[2] = {0, 0};
+    std::string words_[2];
+};
+
+// Asks whether to show the skins list again when no skin was marked.
+bool AskToChooseAgain(Wizard& wizard) {
+    MessageBoxRequest box;
+    box.text = wizard.text[Text::NoSkinChosen];
+    box.title = wizard.text[Text::ConfirmTitle];
+    box.icon = BoxIcon::Question;
+    box.buttons = BoxButtons::YesNo;
+    box.owner = BoxOwner::MainWindow;
+    return wizard.sys.dialogs.ShowMessage(box) == BoxAnswer::Yes;
+}
+
+}  // namespace
+
+KindVariant ChooseKindVariant(const PackDescription& pack, const std::string& programFolder,
+                              bool animated, int32_t modeChoice) {
+    const PackMode mode = ModeOf(pack);
+    // A pack may leave out the static lite smiles; the static kind is then installed in full.
+    const bool second =
+        modeChoice == kSecondMode && (animated || CountValue(pack.StaticLiteDarkCount) > 0);
+    // The static folders of a "fulllite" pack have always been reached with forward slashes.
+    const char slash = !animated && mode == kFullLiteMode ? '/' : '\\';
+    const std::string base =
+        programFolder + slash + "Source SMP" + slash + (animated ? "Animated" : "Static");
+    KindVariant variant;
+    variant.animated = animated;
+    variant.source = base + " Single Full Light";
+    variant.liteDark = base + " Lite Dark";
+    variant.count = animated ? pack.AnimatedFullLightCount : pack.StaticFullLightCount;
+    const std::string& liteCount = animated ? pack.AnimatedLiteDarkCount : pack.StaticLiteDarkCount;
+    if (mode == kSingleFamilyMode) {
+        variant.word = pack.PackType;
+    } else if (!second) {
+        variant.word = mode == kLightDarkMode ? "light" : "full";
+    } else {
+        variant.word = mode == kLightDarkMode ? "dark" : "lite";
+        variant.count = liteCount;
+        if (mode == kLightDarkMode) variant.source = variant.liteDark;
+        variant.liteStep = mode == kFullLiteMode;
+    }
+    return variant;
+}
+
+void InstallIntoSkins(Wizard& wizard, SkinsInstallView& view) {
+    WizardState& state = wizard.state;
+    int marked = 0;
+    for (;;) {
+        view.SetBackEnabled(true);
+        marked = view.ChooseSkins(wizard.qip.folder + "\\Skins", wizard.skins);
+        if (state.BackRequested || state.StopRequested) return;
+        view.SetBackEnabled(false);
+        if (marked > 0) break;
+        if (!AskToChooseAgain(wizard)) {
+            // Nothing to install: the wizard goes on as after an installation.
+            view.SetBackEnabled(true);
+            return;
+        }
+    }
+    SkinsInstallation installation(wizard, view);
+    if (!installation.InstallMarkedSkins(marked)) return;
+    // A quota raised by an earlier installation of this run still needs its restart.
+    state.RebootNeeded = CheckGdiQuota(wizard.sys.registry, wizard.sys.dialogs, wizard.text,
+                                       installation.CopiedAnimated()) ||
+                         state.RebootNeeded;
+}
+
+}  // namespace velmora

@@ -1,0 +1,45 @@
+#pragma once
+// Installing the pack into the skins of QIP 2005 that the user marks: each skin's smile
+// folders are emptied and refilled with the variant the pack type and the install-mode page
+// call for, recorded, and reported skin by skin.
+
+#include <cstdint>
+#include <string>
+
+#include "app/wizard.h"
+#include "install/copy_smiles.h"
+
+namespace velmora {
+
+// One kind of smiles as the pack type and the install-mode choice call for it.
+struct KindVariant {
+    bool animated = true;
+    std::string source;     // the source folder: the program folder and the pack's folder
+    std::string liteDark;   // the kind's Lite Dark folder, whose lists the lite step reads
+    std::string word;       // the variant word of the record and the report
+    std::string count;      // the declared count the record carries
+    bool liteStep = false;  // the full set less the smiles DeleteLite.ini names
+};
+
+KindVariant ChooseKindVariant(const PackDescription& pack, const std::string& programFolder,
+                              bool animated, int32_t modeChoice);
+
+// What the installation needs of the wizard's window: the skins list, the progress display
+// (which CopyProgress moves) and the buttons.
+class SkinsInstallView : public CopyProgress {
+  public:
+    // Lists the usable skins of the folder for marking and waits for Next, Back or Exit;
+    // fills the skin list, marks it, and returns how many skins were marked.
+    virtual int ChooseSkins(const std::string& skinsFolder, SkinList& skins) = 0;
+    virtual void SetBackEnabled(bool enabled) = 0;
+    // Disables Next and Exit and shows the progress display, whose label counts the clock.
+    virtual void StartProgress(int overallTotal, const InstallClock& clock) = 0;
+    virtual void ShowOverall(int position) = 0;
+    virtual void ResetStaticBar() = 0;
+    // Removes the progress display and enables Next, Exit and Back again.
+    virtual void FinishProgress() = 0;
+};
+
+void InstallIntoSkins(Wizard& wizard, SkinsInstallView& view);
+
+}  // namespace velmora

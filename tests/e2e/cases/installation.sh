@@ -1,0 +1,237 @@
+# Installing into QIP 2005: the skins list, what the installation leaves in each skin, the
+# reports, a target that cannot be replaced, and the GDI quota with the restart question.
+# The sample pack's texts are in code page 1251, so these cases run as a Russian Windows.
+
+INSTALL_SKINS_CAPTION="Отметьте скины в которые нужно установить смайл-пак:"
+INSTALL_REPORT_TITLE="Отчет о копировании..."
+INSTALL_RECORD="Smile\`s_version.txt"
+INSTALL_SAMPLE_ANIMATED="$SAMPLE_PACK/Animated Single Full Light"
+
+# A QIP 2005 folder of our own, with the stand-in running from it: five skins, each holding
+# smiles of another pack, a file in a sub-folder, and an old smile.gif of the same name as one
+# of the sample pack's.
+make_qip_2005() {
+    INSTALL_QIP=$E2E_CASE_DIR/QIP
+    local skin kind
+    for skin in 1 2 3 4 5; do
+        for kind in Animated Static; do
+            local folder="$INSTALL_QIP/Skins/Skin$skin/Smilies/$kind"
+            mkdir -p "$folder/keep"
+            printf 'old pack %s\r\n' "$skin" >"$folder/_define.ini"
+            printf 'old' >"$folder/old.gif"
+            printf 'old' >"$folder/smile.gif"
+            printf 'kept' >"$folder/keep/note.txt"
+        done
+    done
+    cp -r "$INSTALL_QIP" "$E2E_CASE_DIR/QIP.before"
+    cp "$E2E_BUILD_DIR/examples/stand-ins/qip.exe" "$INSTALL_QIP/" || fail "no stand-in qip.exe"
+    (cd "$INSTALL_QIP" && exec wine ./qip.exe) >/dev/null 2>&1 &
+    robot wait-window VelmoraDemoStandIn '*' >/dev/null
+}
+
+# From the start to the skins list, through the simplified search; MODE is the install-mode
+# radio to pick (1044 full, 1045 lite).
+walk_to_skins_list() {  # walk_to_skins_list MODE [arguments...]
+    local mode=$1
+    shift
+    start_velmora "$@"
+    wait_until "О программе:" text "$PAGE_CAPTION"
+    robot click "$NEXT_BUTTON"
+    wait_until "О смайл-паке:" text "$PAGE_CAPTION"
+    robot click "$AGREEMENT_BOX"
+    wait_until yes checked "$AGREEMENT_BOX"
+    local caption
+    for caption in "Информация о смайл-паке:" "Выберите метод поиска QIP\`а:" "Упрощенный поиск:"; do
+        robot click "$NEXT_BUTTON"
+        wait_until "$caption" text "$PAGE_CAPTION"
+    done
+    robot click "$NEXT_BUTTON"
+    robot answer ok  # the found-folder notice
+    wait_until "Выберите режим установки для смайл-пака:" text "$PAGE_CAPTION"
+    robot click "$mode"
+    wait_until yes checked "$mode"
+    robot click "$NEXT_BUTTON"
+    wait_until "$INSTALL_SKINS_CAPTION" text "$PAGE_CAPTION"
+}
+
+# Marks the named skins in the list, whatever order the folder listed them in.
+mark_skins() {  # mark_skins NAME...
+    local lines name index
+    mapfile -t lines < <(robot list 1029)
+    for name in "$@"; do
+        for index in "${!lines[@]}"; do
+            [[ ${lines[$index]} == "$name" ]] && robot select 1029 "$index"
+        done
+    done
+}
+
+# The successful report of one skin, answered OK; prints the skin it names.
+read_report() {
+    local box
+    box=$(robot box)
+    expect_eq "$INSTALL_REPORT_TITLE" "$(field title "$box")" "report title"
+    expect_contains "$(field text "$box")" "Смайл-пак установлен успешно!" "report"
+    robot answer ok
+    field text "$box" | sed -n 's/^ Скин: \(.*\)\\r\\n Установленный.*/\1/p'
+}
+
+expect_report() {  # expect_report SKIN
+    expect_eq "$1" "$(read_report)" "skin reported"
+}
+
+# The end of a run after an installation: another installation? No; restart QIP: OK.
+finish_after_install() {
+    expect_contains "$(field text "$(robot box)")" "Хотите установить смайлы" "question"
+    robot answer no
+    expect_contains "$(field text "$(robot box)")" "перезапустить QIP" "closing notice"
+    robot answer ok
+    wait_velmora_exit
+}
+
+# The files of a folder, one name a line, sorted; sub-folders end in "/".
+folder_listing() {
+    (cd "$1" && find . -mindepth 1 -maxdepth 1 \( -type d -printf '%f/\n' -o -printf '%f\n' \) | sort)
+}
+
+expect_installed_kind() {  # expect_installed_kind FOLDER SOURCE-FOLDER EXTENSION WORD COUNT KIND
+    local expected
+    expected=$( (folder_listing "$2" | grep -i "\\.$3\$"; echo _define.ini; echo "$INSTALL_RECORD"; echo keep/) | sort)
+    expect_eq "$expected" "$(folder_listing "$1")" "files of $1"
+    local record
+    record=$(iconv -f CP1251 -t UTF-8 "$1/$INSTALL_RECORD" | tr '\r\n' '|~')
+    expect_eq "|~Velmora Sunny Smiles 1.0 $4 01.12.2026|~Amount of smiles:|~$5|~Type of smiles:|~$6|~" \
+        "$record" "record of $1"
+}
+
+# Skins 2 and 4 of five: exactly those change, each reported, and each of their smile
+# folders holds only the new pack's files; the others stay byte for byte as they were.
+test_marked_skins_only() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    make_qip_2005
+    chmod a-w "$INSTALL_QIP/Skins/Skin2/Smilies/Animated/smile.gif"  # read-only: still replaced
+    walk_to_skins_list 1044
+    mark_skins Skin2 Skin4
+    robot click "$NEXT_BUTTON"
+    local reported
+    reported=$( (read_report; read_report) | sort | tr '\n' ' ')
+    expect_eq "Skin2 Skin4 " "$reported" "skins reported, one report each"
+    finish_after_install
+
+    local skin
+    for skin in 1 3 5; do
+        diff -r "$E2E_CASE_DIR/QIP.before/Skins/Skin$skin" "$INSTALL_QIP/Skins/Skin$skin" >/dev/null ||
+            fail "Skin$skin changed"
+    done
+    for skin in 2 4; do
+        local smilies="$INSTALL_QIP/Skins/Skin$skin/Smilies"
+        expect_installed_kind "$smilies/Animated" "$INSTALL_SAMPLE_ANIMATED" gif full 36 Animated
+        expect_installed_kind "$smilies/Static" "$SAMPLE_PACK/Static Single Full Light" bmp full 36 Static
+        cmp -s "$INSTALL_SAMPLE_ANIMATED/smile.gif" "$smilies/Animated/smile.gif" ||
+            fail "the old smile.gif of Skin$skin was not replaced"
+        cmp -s "$INSTALL_SAMPLE_ANIMATED/_define.ini" "$smilies/Animated/_define.ini" ||
+            fail "the _define.ini of Skin$skin is not the pack's"
+    done
+}
+
+# The lite version: the full set less DeleteLite.ini's smiles, with the Lite Dark _define.ini.
+test_lite_version() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    make_qip_2005
+    walk_to_skins_list 1045
+    mark_skins Skin3
+    robot click "$NEXT_BUTTON"
+    expect_report Skin3
+    finish_after_install
+    local animated="$INSTALL_QIP/Skins/Skin3/Smilies/Animated" left_out
+    cmp -s "$SAMPLE_PACK/Animated Lite Dark/_define.ini" "$animated/_define.ini" ||
+        fail "the lite version's _define.ini is not the Lite Dark one"
+    for left_out in $(grep -v -e '^//' -e '^$' "$SAMPLE_PACK/Animated Lite Dark/DeleteLite.ini" | tr -d '\r'); do
+        [[ ! -e $animated/$left_out.gif ]] || fail "$left_out.gif is in the lite version"
+    done
+    expect_eq 30 "$(find "$animated" -maxdepth 1 -name '*.gif' | wc -l)" "smiles of the lite version"
+}
+
+# A smile that another program holds open cannot be replaced: the report says so, and Yes to
+# leaving ends the wizard before the next skin.
+test_locked_target() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    make_qip_2005
+    walk_to_skins_list 1044
+    mark_skins Skin1 Skin2
+    lock_file "$INSTALL_QIP/Skins/Skin1/Smilies/Animated/smile.gif" 60000
+    cp -r "$INSTALL_QIP/Skins/Skin2" "$E2E_CASE_DIR/Skin2.before"
+    robot click "$NEXT_BUTTON"
+    local box
+    box=$(robot box)
+    expect_eq error "$(field 'icon kind' "$box")" "error report icon"
+    expect_eq "yes no" "$(field buttons "$box")" "error report buttons"
+    expect_contains "$(field text "$box")" "Ошибок при копировании анимированных смайлов: 1" "report"
+    expect_contains "$(field text "$box")" "ОШИБКА ПРИ УСТАНОВКЕ!!!\\r\\n Выйти из программы установки?" "report"
+    robot answer yes
+    expect_contains "$(field text "$(robot box)")" "перезапустить QIP" "closing notice"
+    robot answer ok
+    wait_velmora_exit
+    unlock_file
+    diff -r "$E2E_CASE_DIR/Skin2.before" "$INSTALL_QIP/Skins/Skin2" >/dev/null ||
+        fail "the skin after the error was installed"
+}
+
+# A pack of 600 animated smiles asks to raise the GDI quota; Yes writes 20000 as a DWORD under
+# HKEY_LOCAL_MACHINE, and the end of the run asks to restart Windows (answered No).
+test_gdi_quota() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    local pack="$(prog_dir)/Source SMP" i
+    rm -rf "$pack/Animated Lite Dark" "$pack/Static"*
+    for ((i = 36; i < 600; i++)); do cp "$INSTALL_SAMPLE_ANIMATED/smile.gif" "$pack/Animated Single Full Light/extra$i.gif"; done
+    for ((i = 36; i < 600; i++)); do printf ':extra%d: extra%d.gif\r\n' "$i" "$i"; done >>"$pack/Animated Single Full Light/_define.ini"
+    read_sample_smp_lines
+    SAMPLE_SMP_LINES[3]=single
+    SAMPLE_SMP_LINES[7]=600
+    SAMPLE_SMP_LINES[11]=anim
+    write_smp_ini "${SAMPLE_SMP_LINES[@]}"
+    wine reg delete 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Windows' /v GDIProcessHandleQuota /f >/dev/null 2>&1
+    make_qip_2005
+
+    start_velmora
+    wait_until "О программе:" text "$PAGE_CAPTION"
+    robot click "$NEXT_BUTTON"
+    wait_until "О смайл-паке:" text "$PAGE_CAPTION"
+    robot click "$AGREEMENT_BOX"
+    local caption
+    for caption in "Информация о смайл-паке:" "Выберите метод поиска QIP\`а:" "Упрощенный поиск:"; do
+        robot click "$NEXT_BUTTON"
+        wait_until "$caption" text "$PAGE_CAPTION"
+    done
+    robot click "$NEXT_BUTTON"
+    robot answer ok  # the found-folder notice; a single pack has no install-mode page
+    wait_until "$INSTALL_SKINS_CAPTION" text "$PAGE_CAPTION"
+    mark_skins Skin5
+    robot click "$NEXT_BUTTON"
+    expect_report Skin5
+    local question
+    question=$(field text "$(robot box)")
+    expect_contains "$question" "Количество смайлов: 600\\r\\n\\r\\n" "quota question"
+    expect_contains "$question" "Сделать это программно?" "quota question"
+    robot answer yes
+    expect_contains "$(field text "$(robot box)")" "произведено успешно" "quota notice"
+    robot answer ok
+    expect_contains "$(field text "$(robot box)")" "Хотите установить смайлы" "question"
+    robot answer no
+    expect_contains "$(field text "$(robot box)")" "Выполнить перезагрузку сейчас?" "restart question"
+    robot answer no
+    wait_velmora_exit
+    local value
+    value=$(wine reg query 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Windows' /v GDIProcessHandleQuota 2>/dev/null | tr -d '\r' | grep GDIProcessHandleQuota)
+    expect_contains "$value" "REG_DWORD" "quota value type"
+    expect_contains "$value" "0x4e20" "quota value"
+    wine reg delete 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Windows' /v GDIProcessHandleQuota /f >/dev/null 2>&1
+}
+
+e2e_case "installation: marked skins only, each with its report and the new pack alone" test_marked_skins_only
+e2e_case "installation: the lite version" test_lite_version
+e2e_case "installation: a smile held open by another program" test_locked_target
+e2e_case "installation: 600 smiles raise the GDI quota and ask to restart" test_gdi_quota

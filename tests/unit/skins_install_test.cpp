@@ -1,0 +1,218 @@
+// Installing into QIP 2005 skins: which skins and folders change, the variant each kind gets,
+// the reports, and what a missing source folder or a quit leaves behind.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "install/skins_install.h"
+#include "install/version_record.h"
+#include "lang/language.h"
+#include "test_world.h"
+
+namespace velmora::test {
+namespace {
+
+// The window's part, acted out: the skins list marks the skins a script names.
+class ScriptedSkinsView : public SkinsInstallView {
+  public:
+    int ChooseSkins(const std::string& skinsFolder, SkinList& skins) override {
+        skins = {};
+        ListSkins(files, skinsFolder, skins);
+        std::sort(skins.SkinNames.begin(), skins.SkinNames.end());  // as a folder may list them
+        std::vector<int> marked = marks.empty() ? std::vector<int>{} : marks.front();
+        if (!marks.empty()) marks.pop_front();
+        MarkChosenSkins(skins, marked);
+        return static_cast<int>(marked.size());
+    }
+    void SetBackEnabled(bool enabled) override { backEnabled = enabled; }
+    void StartProgress(int overallTotal, const InstallClock&) override {
+        trace += "progress " + std::to_string(overallTotal) + ";";
+    }
+    void ShowOverall(int position) override { overall = position; }
+    void ResetStaticBar() override {}
+    void BeforeEntry(bool, int) override { ++entries; }
+    void FinishProgress() override { trace += "finished;"; }
+
+    PosixFiles files;
+    std::deque<std::vector<int>> marks;  // skin indexes in name order, per showing of the list
+    bool backEnabled = true;
+    int overall = 0;
+    int entries = 0;
+    std::string trace;
+};
+
+class SkinsInstall : public ::testing::Test {
+  protected:
+    SkinsInstall() {
+        world.wizard.state.LanguageName = kBuiltInLanguage;
+        LoadLanguage(world.wizard, "");
+        PackDescription& pack = world.wizard.pack;
+        pack.NameAndVersion = "Sunny 1.0";
+        pack.CreationDate = "01.12.2026";
+        pack.PackType = "fulllite";
+        pack.AnimatedFullLightCount = "4";
+        pack.AnimatedLiteDarkCount = "3";
+        pack.StaticFullLightCount = "2";
+        pack.StaticLiteDarkCount = "0";
+        world.FillSmileFolder("Animated Single Full Light", 4, 4);
+        world.FillSmileFolder("Static Single Full Light", 2, 2);
+        world.Write("Source SMP\\Animated Lite Dark\\_define.ini", ListLines(3));
+        world.Write("Source SMP\\Animated Lite Dark\\DeleteLite.ini",
+                    "// not in the lite set\r\n2\r\n");
+        for (int skin = 1; skin <= 5; ++skin) {
+            for (const char* kind : {"Animated", "Static"})
+                world.Write(SkinFolder(skin, kind) + "\\old.gif", "old smile");
+        }
+        world.wizard.qip.folder = world.folder + "\\QIP";
+    }
+
+    static std::string SkinFolder(int skin, const char* kind) {
+        return "QIP\\Skins\\Skin" + std::to_string(skin) + "\\Smilies\\" + kind;
+    }
+    std::vector<std::string> FilesIn(int skin, const char* kind) {
+        std::vector<std::string> names;
+        for (const FolderEntry& entry :
+             world.realFiles.ListFolder(world.Path(SkinFolder(skin, kind))))
+            names.push_back(entry.name);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    std::string Record(int skin, const char* kind) {
+        std::ifstream file(world.Path(SkinFolder(skin, kind) + "\\Smile`s_version.txt"),
+                           std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+
+    TestWorld world;
+    ScriptedSkinsView view;
+};
+
+TEST_F(SkinsInstall, MarkedSkinsGetOnlyTheNewPackAndTheOthersStayAsTheyWere) {
+    view.marks = {{1, 3}};
+    InstallIntoSkins(world.wizard, view);
+
+    for (int skin : {1, 3, 5})
+        EXPECT_EQ(FilesIn(skin, "Animated"), (std::vector<std::string>{"old.gif"})) << skin;
+    for (int skin : {2, 4}) {
+        EXPECT_EQ(FilesIn(skin, "Animated"),
+                  (std::vector<std::string>{"0.gif", "1.gif", "2.gif", "3.gif",
+                                            "Smile`s_version.txt", "_define.ini"}));
+        EXPECT_EQ(
+            FilesIn(skin, "Static"),
+            (std::vector<std::string>{"0.bmp", "1.bmp", "Smile`s_version.txt", "_define.ini"}));
+        EXPECT_EQ(Record(skin, "Animated"),
+                  "\r\nSunny 1.0 full 01.12.2026\r\nAmount of smiles:\r\n4\r\nType of smiles:\r\n"
+                  "Animated\r\n");
+    }
+    EXPECT_EQ(world.wizard.skins.SkinStates,
+              (std::vector<int32_t>{kSkinNotChosen, kSkinInstalled, kSkinNotChosen, kSkinInstalled,
+                                    kSkinNotChosen}));
+    ASSERT_EQ(world.dialogs.shown.size(), 2u);  // 4 smiles: no quota question
+    const std::string separator = "\r\n" + std::string(67, '-') + std::string(17, ' ');
+    EXPECT_EQ(world.dialogs.shown[0].title, "Отчет о копировании...");
+    EXPECT_EQ(world.dialogs.shown[0].text,
+              " Скин: Skin2\r\n Установленный смайл-пак: Sunny 1.0 full 01.12.2026" + separator +
+                  "\r\n Скопированно анимированных смайлов: 4\r\n Ошибок при копировании "
+                  "анимированных смайлов: 0\r\n Скопированно статических смайлов: 2\r\n Ошибок при "
+                  "копировании статических смайлов: 0" +
+                  separator + "\r\n Смайл-пак установлен успешно!");
+    EXPECT_EQ(view.trace, "progress 4;finished;");
+    EXPECT_EQ(view.overall, 4);
+    EXPECT_TRUE(world.wizard.state.InstallStarted);
+    EXPECT_FALSE(world.wizard.state.ErrorsFound);
+}
+
+TEST_F(SkinsInstall, TheLiteVersionLeavesOutWhatDeleteLiteNamesAndKeepsTheStaticSetFull) {
+    world.wizard.state.ModeChoice = kSecondMode;
+    view.marks = {{0}};
+    InstallIntoSkins(world.wizard, view);
+    EXPECT_EQ(FilesIn(1, "Animated"),
+              (std::vector<std::string>{"0.gif", "1.gif", "3.gif", "Smile`s_version.txt",
+                                        "_define.ini"}));
+    EXPECT_NE(Record(1, "Animated").find("Sunny 1.0 lite 01.12.2026\r\nAmount of smiles:\r\n3\r\n"),
+              std::string::npos);
+    std::ifstream define(world.Path(SkinFolder(1, "Animated") + "\\_define.ini"));
+    EXPECT_EQ(std::count(std::istreambuf_iterator<char>(define), {}, '\n'), 3);  // the lite list
+    // No static lite count: the static kind is installed in full, and the report says so.
+    EXPECT_NE(Record(1, "Static").find("Sunny 1.0 full"), std::string::npos);
+    EXPECT_NE(world.dialogs.shown[0].text.find("full 01.12.2026"), std::string::npos);
+    EXPECT_NE(world.dialogs.shown[0].text.find("анимированных смайлов: 3\r\n"), std::string::npos);
+}
+
+TEST(SkinVariants, PackTypeAndChoicePickFolderWordAndCount) {
+    PackDescription pack;
+    pack.AnimatedFullLightCount = "10";
+    pack.AnimatedLiteDarkCount = "8";
+    pack.StaticFullLightCount = "6";
+    pack.StaticLiteDarkCount = "0";
+    const struct {
+        const char* type;
+        bool animated;
+        int32_t choice;
+        const char* source;
+        const char* word;
+        const char* count;
+        bool liteStep;
+    } rows[] = {
+        {"LightSingle", true, kSecondMode, "P\\Source SMP\\Animated Single Full Light",
+         "LightSingle", "10", false},
+        {"lightdark", true, kSecondMode, "P\\Source SMP\\Animated Lite Dark", "dark", "8", false},
+        {"lightdark", false, kSecondMode, "P\\Source SMP\\Static Single Full Light", "light", "6",
+         false},
+        {"FullLite", true, kSecondMode, "P\\Source SMP\\Animated Single Full Light", "lite", "8",
+         true},
+        {"fulllite", false, kFirstMode, "P/Source SMP/Static Single Full Light", "full", "6",
+         false},
+    };
+    for (const auto& row : rows) {
+        pack.PackType = row.type;
+        const KindVariant variant = ChooseKindVariant(pack, "P", row.animated, row.choice);
+        EXPECT_EQ(variant.source, row.source) << row.type << row.animated;
+        EXPECT_EQ(variant.word, row.word) << row.type << row.animated;
+        EXPECT_EQ(variant.count, row.count) << row.type << row.animated;
+        EXPECT_EQ(variant.liteStep, row.liteStep) << row.type << row.animated;
+    }
+}
+
+// A source folder that went missing must not leave the skin's smiles emptied: that kind is
+// left as it was and reported as a failure; Yes to the question then ends the wizard before
+// the next skin.
+TEST_F(SkinsInstall, AMissingSourceFolderLeavesTheKindAloneAndYesQuits) {
+    std::filesystem::remove_all(world.Path("Source SMP\\Static Single Full Light"));
+    view.marks = {{0, 1}};
+    world.dialogs.answers = {BoxAnswer::Yes};
+    InstallIntoSkins(world.wizard, view);
+    EXPECT_EQ(FilesIn(1, "Static"), (std::vector<std::string>{"old.gif"}));
+    EXPECT_EQ(FilesIn(1, "Animated").size(), 6u);
+    EXPECT_EQ(FilesIn(2, "Animated"), (std::vector<std::string>{"old.gif"}));
+    ASSERT_EQ(world.dialogs.shown.size(), 1u);
+    const MessageBoxRequest& report = world.dialogs.shown[0];
+    EXPECT_EQ(report.icon, BoxIcon::Error);
+    EXPECT_EQ(report.buttons, BoxButtons::YesNo);
+    EXPECT_NE(report.text.find("Ошибок при копировании статических смайлов: 1"), std::string::npos);
+    const std::string ending = " ОШИБКА ПРИ УСТАНОВКЕ!!!\r\n Выйти из программы установки?";
+    EXPECT_EQ(report.text.substr(report.text.size() - ending.size()), ending);
+    EXPECT_EQ(world.wizard.state.ErrorLog, "\r\nError at copying file: " + world.folder +
+                                               "/Source SMP/Static Single Full Light\\_define.ini");
+    EXPECT_TRUE(world.wizard.state.StopRequested);
+    EXPECT_EQ(view.trace, "progress 4;");  // the display stays, the buttons stay disabled
+}
+
+TEST_F(SkinsInstall, NoSkinMarkedAsksAgainAndNoGoesOnWithBackEnabled) {
+    view.marks = {{}, {}};
+    world.dialogs.answers = {BoxAnswer::Yes, BoxAnswer::No};
+    InstallIntoSkins(world.wizard, view);
+    ASSERT_EQ(world.dialogs.shown.size(), 2u);
+    EXPECT_EQ(world.dialogs.shown[0].text,
+              "Не выбран не один скин для установки! Повторить выбор?");
+    EXPECT_EQ(world.dialogs.shown[0].owner, BoxOwner::MainWindow);
+    EXPECT_FALSE(world.wizard.state.StopRequested || world.wizard.state.BackRequested);
+    EXPECT_FALSE(world.wizard.state.InstallStarted);
+    EXPECT_TRUE(view.backEnabled);
+    EXPECT_EQ(FilesIn(1, "Animated"), (std::vector<std::string>{"old.gif"}));
+}
+
+}  // namespace
+}  // namespace velmora::test
