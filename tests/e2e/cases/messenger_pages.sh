@@ -1,17 +1,18 @@
 # The messenger pages: the search-method page with the shell's folder browser,
 # the simplified search among running programs (stand-in messengers run for
-# it), the copy-choice list, and the install-mode page. The program ends with a
-# notice where the installation would begin. The sample pack's texts are in
-# code page 1251, so these cases run as a Russian Windows.
+# it), the copy-choice list, and the install-mode page, up to the skins list of
+# QIP 2005. The sample pack's texts are in code page 1251, so these cases run as
+# a Russian Windows.
 
 SEARCH_METHOD="Выберите метод поиска QIP\`а:"
 SIMPLE_SEARCH="Упрощенный поиск:"
 COPY_CHOICE="Выберите копию QIP\`а для установки:"
 INSTALL_MODE="Выберите режим установки для смайл-пака:"
+SKINS_LIST="Отметьте скины в которые нужно установить смайл-пак:"
 WARNING_TITLE="Предупреждение..."
 SIMPLIFIED_SEARCH=1040
 MANUAL_CHOICE=1041
-COPY_LIST=1029
+SHARED_LIST=1029  # the copy-choice list, later the skins list
 FIRST_MODE=1044
 SECOND_MODE=1045
 NOTE_BOX=edit@105,202
@@ -74,17 +75,14 @@ expect_found_notice() {  # expect_found_notice MESSENGER-FOLDER
         information none
 }
 
-# Where the installation would begin, a notice ends the wizard. With
-# "past-modes" the wizard must have come there without the install-mode page.
-expect_end_before_installation() {  # expect_end_before_installation [past-modes]
+# The QIP Infium installation is not built yet: a notice says so and the
+# wizard ends.
+expect_infium_notice() {
     local box
     box=$(robot box)
     expect_eq "$WARNING_TITLE|myWindow" "$(field title "$box")|$(field owner "$box")" \
-        "title and owner of the closing notice"
-    expect_contains "$(field text "$box")" "This version of the wizard ends before the installation"
-    if [[ ${1:-} == past-modes && $(robot text "$PAGE_CAPTION") == "$INSTALL_MODE" ]]; then
-        fail "the install-mode page was shown"
-    fi
+        "title and owner of the QIP Infium notice"
+    expect_contains "$(field text "$box")" "cannot install into QIP Infium yet"
     robot answer ok
     wait_velmora_exit
     expect_eq 0 "$VELMORA_EXIT" "exit code"
@@ -113,7 +111,7 @@ expect_no_note_box() {
 
 # No copy runs: a warning, and the search-method page again, as on its first
 # visit. Once a copy runs, a second search finds it; a "darksingle" pack (any
-# letter case) has no modes, so the wizard goes past the install-mode page.
+# letter case) has no modes, so the install-mode page is passed over both ways.
 test_no_copy_then_one() {
     make_pack_of_type DarkSingle
     start_on_search_method_page
@@ -136,12 +134,14 @@ test_no_copy_then_one() {
     start_standin qip "$E2E_CASE_DIR/QIP 2005"
     search_running_copies
     expect_found_notice "$E2E_CASE_DIR/QIP 2005"
-    expect_end_before_installation past-modes
+    wait_until "$SKINS_LIST" text "$PAGE_CAPTION"
+    back_page "$SEARCH_METHOD"
+    quit_wizard
 }
 
 # One running QIP 2005 and the sample pack ("fulllite" with LiteStr.ini): the
 # found-folder notice, then the full and lite versions above the pack's note.
-# The arrow keys move the choice.
+# The first choice has the focus, and the arrow keys move the choice.
 test_one_copy() {
     make_prog_dir "$SAMPLE_PACK"
     start_standin qip "$E2E_CASE_DIR/QIP 2005"
@@ -151,56 +151,63 @@ test_one_copy() {
     expect_mode_choices "Полная версия" "Легкая версия" 147
     expect_eq "$(russian_section "$SAMPLE_PACK/LiteStr.ini")" "$(robot text "$NOTE_BOX")" "note box"
 
-    mouse_click "$FIRST_MODE" 1
     press_key Down
     wait_until yes checked "$SECOND_MODE"
     expect_eq no "$(robot checked "$FIRST_MODE")" "first mode after Down"
     press_key Up
     wait_until yes checked "$FIRST_MODE"
-    robot click "$NEXT_BUTTON"
-    expect_end_before_installation
+    next_page "$SKINS_LIST"
+    quit_wizard
 }
 
 # Two running copies: the list holds both executables, Next waits for a pick,
-# Back leads to the search-method page. The picked copy gets no found-folder
-# notice. A "fulllite" pack without LiteStr.ini shows its modes lower.
+# Back leads to the search-method page. The picked copy, without a found-folder
+# notice, is the one whose skins are offered. A "fulllite" pack without
+# LiteStr.ini shows its modes lower.
 test_two_copies() {
     make_prog_dir "$SAMPLE_PACK"
     rm "$(prog_dir)/Source SMP/LiteStr.ini"
-    start_standin qip "$E2E_CASE_DIR/first/QIP"
-    start_standin qip "$E2E_CASE_DIR/second/QIP"
+    local copy
+    for copy in first second; do
+        mkdir -p "$E2E_CASE_DIR/$copy/Skins/Skin of the $copy copy/Smilies"
+        start_standin qip "$E2E_CASE_DIR/$copy"
+    done
     local paths
-    paths=$(printf '%s\n' "$(windows_path "$E2E_CASE_DIR/first/QIP/qip.exe")" \
-        "$(windows_path "$E2E_CASE_DIR/second/QIP/qip.exe")")
+    paths=$(printf '%s\n' "$(windows_path "$E2E_CASE_DIR/first/qip.exe")" \
+        "$(windows_path "$E2E_CASE_DIR/second/qip.exe")")
 
     start_on_search_method_page
     search_running_copies
     wait_until "$COPY_CHOICE" text "$PAGE_CAPTION"
-    expect_eq "$paths" "$(robot list "$COPY_LIST" | sort)" "copy list"
+    expect_eq "$paths" "$(robot list "$SHARED_LIST" | sort)" "copy list"
     expect_eq no "$(robot enabled "$NEXT_BUTTON")" "Next before a pick"
     back_page "$SEARCH_METHOD"
 
     search_running_copies
     wait_until "$COPY_CHOICE" text "$PAGE_CAPTION"
-    robot select "$COPY_LIST" 0
+    local picked
+    picked=$(robot list "$SHARED_LIST" | head -n 1)
+    robot select "$SHARED_LIST" 0
     wait_until yes enabled "$NEXT_BUTTON"
     next_page "$INSTALL_MODE"
     robot_try --timeout 0 box >/dev/null && fail "a box showed after the pick from the list"
     expect_mode_choices "Полная версия" "Легкая версия" 197
     expect_no_note_box
-    robot click "$NEXT_BUTTON"
-    expect_end_before_installation
+    next_page "$SKINS_LIST"
+    copy=${picked%\\qip.exe}
+    expect_eq "Skin of the ${copy##*\\} copy" "$(robot list "$SHARED_LIST")" "skins of the picked copy"
+    quit_wizard
 }
 
 # A running QIP Infium has no install modes: the found-folder notice leads
-# straight to the end. KIND names the stand-in (see start_standin).
+# straight to its installation. KIND names the stand-in (see start_standin).
 check_running_infium() {  # check_running_infium KIND
     make_prog_dir "$SAMPLE_PACK"
     start_standin "$1" "$E2E_CASE_DIR/Infium"
     start_on_search_method_page
     search_running_copies
     expect_found_notice "$E2E_CASE_DIR/Infium"
-    expect_end_before_installation past-modes
+    expect_infium_notice
 }
 
 test_running_infium() { check_running_infium infium; }
@@ -234,13 +241,14 @@ test_manual_choice() {
     expect_found_notice "$E2E_CASE_DIR/QIP"
     expect_mode_choices "Версия для светлого фона" "Версия для темного фона" 197
     expect_no_note_box
-    robot click "$NEXT_BUTTON"
-    expect_end_before_installation
+    next_page "$SKINS_LIST"
+    expect_eq Default "$(robot list "$SHARED_LIST")" "skins of the chosen folder"
+    quit_wizard
 }
 
 e2e_case "simplified search: no running copy warns; a darksingle pack skips the modes" test_no_copy_then_one
 e2e_case "simplified search: one running QIP 2005, fulllite modes with the note" test_one_copy
 e2e_case "simplified search: two running copies, the choice list" test_two_copies
-e2e_case "simplified search: a running infium.exe has no install modes" test_running_infium
+e2e_case "simplified search: a running infium.exe is QIP Infium" test_running_infium
 e2e_case "simplified search: a qip.exe of version 8 is QIP Infium" test_running_infium_named_qip
 e2e_case "manual choice through the folder browser; lightdark modes" test_manual_choice
