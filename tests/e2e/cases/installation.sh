@@ -24,34 +24,29 @@ make_qip_2005() {
         done
     done
     cp -r "$INSTALL_QIP" "$E2E_CASE_DIR/QIP.before"
-    cp "$E2E_BUILD_DIR/examples/stand-ins/qip.exe" "$INSTALL_QIP/" || fail "no stand-in qip.exe"
-    (cd "$INSTALL_QIP" && exec wine ./qip.exe) >/dev/null 2>&1 &
-    robot wait-window VelmoraDemoStandIn '*' >/dev/null
+    start_standin qip "$INSTALL_QIP"
 }
 
-# From the start to the skins list, through the simplified search; MODE is the install-mode
-# radio to pick (1044 full, 1045 lite).
-walk_to_skins_list() {  # walk_to_skins_list MODE [arguments...]
-    local mode=$1
-    shift
-    start_velmora "$@"
-    wait_until "О программе:" text "$PAGE_CAPTION"
+# From the start to the found-folder notice of the simplified search, answered.
+walk_to_found_notice() {
+    start_velmora
+    wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
+    next_page "$ABOUT_PACK"
+    accept_agreement
+    next_page "$PACK_INFO"
+    next_page "Выберите метод поиска QIP\`а:"
+    next_page "Упрощенный поиск:"
     robot click "$NEXT_BUTTON"
-    wait_until "О смайл-паке:" text "$PAGE_CAPTION"
-    robot click "$AGREEMENT_BOX"
-    wait_until yes checked "$AGREEMENT_BOX"
-    local caption
-    for caption in "Информация о смайл-паке:" "Выберите метод поиска QIP\`а:" "Упрощенный поиск:"; do
-        robot click "$NEXT_BUTTON"
-        wait_until "$caption" text "$PAGE_CAPTION"
-    done
-    robot click "$NEXT_BUTTON"
-    robot answer ok  # the found-folder notice
+    robot answer ok
+}
+
+# On to the skins list; MODE is the install-mode radio to pick (1044 full, 1045 lite).
+walk_to_skins_list() {  # walk_to_skins_list MODE
+    walk_to_found_notice
     wait_until "Выберите режим установки для смайл-пака:" text "$PAGE_CAPTION"
-    robot click "$mode"
-    wait_until yes checked "$mode"
-    robot click "$NEXT_BUTTON"
-    wait_until "$INSTALL_SKINS_CAPTION" text "$PAGE_CAPTION"
+    robot click "$1"
+    wait_until yes checked "$1"
+    next_page "$INSTALL_SKINS_CAPTION"
 }
 
 # Marks the named skins in the list, whatever order the folder listed them in.
@@ -196,18 +191,7 @@ test_gdi_quota() {
     wine reg delete 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Windows' /v GDIProcessHandleQuota /f >/dev/null 2>&1
     make_qip_2005
 
-    start_velmora
-    wait_until "О программе:" text "$PAGE_CAPTION"
-    robot click "$NEXT_BUTTON"
-    wait_until "О смайл-паке:" text "$PAGE_CAPTION"
-    robot click "$AGREEMENT_BOX"
-    local caption
-    for caption in "Информация о смайл-паке:" "Выберите метод поиска QIP\`а:" "Упрощенный поиск:"; do
-        robot click "$NEXT_BUTTON"
-        wait_until "$caption" text "$PAGE_CAPTION"
-    done
-    robot click "$NEXT_BUTTON"
-    robot answer ok  # the found-folder notice; a single pack has no install-mode page
+    walk_to_found_notice  # a single pack has no install-mode page
     wait_until "$INSTALL_SKINS_CAPTION" text "$PAGE_CAPTION"
     mark_skins Skin5
     robot click "$NEXT_BUTTON"
