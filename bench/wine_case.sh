@@ -80,11 +80,13 @@ bench_time_installation() {  # bench_time_installation SKINS SMILES
     bench_calc "$end - $start"
 }
 
-bench_time_copier() {  # bench_time_copier QIP-FOLDER
+# The seconds copier.exe took, once it copied every smile and list into every skin.
+bench_time_copier() {  # bench_time_copier QIP-FOLDER SKINS SMILES
     local out
     out=$(wine "$E2E_BUILD_DIR/bench/copier.exe" "$(windows_path "$(prog_dir)/Source SMP")" \
         "$(windows_path "$1/Skins")" 2>>"$E2E_CASE_DIR/copier.log" | tr -d '\r') ||
         fail "copier.exe failed: $(tail -n 1 "$E2E_CASE_DIR/copier.log")"
+    expect_eq "$(($2 * (2 * $3 + 2)))" "${out##* }" "files copier.exe copied"
     sed -n 's/^seconds \([0-9.]*\) .*/\1/p' <<<"$out"
 }
 
@@ -100,17 +102,18 @@ test_installation_benchmark() {
     skins=$(find "$qip/Skins" -mindepth 1 -maxdepth 1 -type d | wc -l)
     smiles=$(sed -n 9p "$(prog_dir)/Source SMP/SMP.ini" | tr -d '\r')  # animated, full
     # Untimed: every run then starts from folders full of smiles and a warm cache.
-    bench_time_copier "$qip" >/dev/null
-    local round install copy best_install=999999 best_copy=999999
-    for ((round = 0; round < BENCH_ROUNDS; round++)); do
+    bench_time_copier "$qip" "$skins" "$smiles" >/dev/null
+    local round install copy best_install=999999 best_copy=999999 rounds=""
+    for ((round = 1; round <= BENCH_ROUNDS; round++)); do
         install=$(bench_time_installation "$skins" "$smiles")
-        copy=$(bench_time_copier "$qip")
-        echo "round $round: installation $install s, plain copy $copy s"
+        copy=$(bench_time_copier "$qip" "$skins" "$smiles")
+        rounds+="  (round $round: installation $install s, plain copy $copy s)"$'\n'
         best_install=$(bench_calc "$install < $best_install ? $install : $best_install")
         best_copy=$(bench_calc "$copy < $best_copy ? $copy : $best_copy")
     done
     {
         echo "Wine: $skins skins x ($smiles animated + $smiles static smiles), best of $BENCH_ROUNDS rounds"
+        printf '%s' "$rounds"
         printf '  installation (Velmora.exe, Next to the last report)  %7.3f s\n' "$best_install"
         printf '  plain copy (copier.exe, CopyFileW)                   %7.3f s\n' "$best_copy"
         printf '  ratio                                                %7.2f   (target: at most 2)\n' \
