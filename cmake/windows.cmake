@@ -18,8 +18,8 @@ target_link_libraries(Velmora PRIVATE velmora_core comctl32 shell32 ole32 versio
 set_source_files_properties(resources/velmora.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/velmora.manifest")
 
-# Programs that only the end-to-end tests and the demo use.
-foreach(extra tests/e2e/robot examples/stand-ins)
+# Programs that only the end-to-end tests, the demo and the benchmark use.
+foreach(extra tests/e2e/robot examples/stand-ins bench)
     if(EXISTS ${CMAKE_SOURCE_DIR}/${extra}/CMakeLists.txt)
         add_subdirectory(${extra})
     endif()
