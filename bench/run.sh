@@ -9,7 +9,7 @@
 #
 #   bash bench/run.sh [native|wine]    (both when not given)
 #
-# BENCH_SMILES and BENCH_SKINS change the pack's size; BENCH_ROUNDS (5 natively, 2 under Wine)
+# BENCH_SMILES and BENCH_SKINS change the pack's size; BENCH_ROUNDS (5 natively, 3 under Wine)
 # how often each side runs: the best time counts. The Wine run works in build/bench/wine and
 # leaves its logs in build/bench/wine/cases/.
 set -eu
@@ -57,7 +57,7 @@ if [ "$which" != native ]; then
     folder=$top/build/bench/wine
     make_pack "$folder/data"
     export BENCH_DATA=$folder/data BENCH_FIGURES=$folder/figures.txt
-    export BENCH_ROUNDS=${BENCH_ROUNDS:-2}
+    export BENCH_ROUNDS=${BENCH_ROUNDS:-3}
     rm -f "$BENCH_FIGURES"
     E2E_RUN_DIR=$folder E2E_CASE_TIMEOUT=3600 tests/e2e/run.sh "$WINE_BUILD_DIR" bench/wine_case.sh
     cat "$BENCH_FIGURES"

@@ -107,7 +107,8 @@ test_installation_benchmark() {
     for ((round = 1; round <= BENCH_ROUNDS; round++)); do
         install=$(bench_time_installation "$skins" "$smiles")
         copy=$(bench_time_copier "$qip" "$skins" "$smiles")
-        rounds+="  (round $round: installation $install s, plain copy $copy s)"$'\n'
+        rounds+="  (round $round: installation $install s, plain copy $copy s, ratio"
+        rounds+=" $(bench_calc "$install / $copy"))"$'\n'
         best_install=$(bench_calc "$install < $best_install ? $install : $best_install")
         best_copy=$(bench_calc "$copy < $best_copy ? $copy : $best_copy")
     done
