@@ -16,10 +16,8 @@ set -eu
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
-tools/setup.sh
 source tools/wine-arch.sh
-choose_wine_arch
-use_wine_arch "$top"
+prepare_wine "$top"
 
 which=${1:-both}
 make_pack() {  # make_pack FOLDER

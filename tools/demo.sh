@@ -9,10 +9,8 @@ set -eu
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
-tools/setup.sh
 source tools/wine-arch.sh
-choose_wine_arch
-use_wine_arch "$top"
+prepare_wine "$top"
 describe_wine_arch
 
 cmake --preset "$WINE_BUILD_PRESET" >/dev/null

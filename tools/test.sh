@@ -8,10 +8,8 @@ set -u
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
-tools/setup.sh || exit 1
 source tools/wine-arch.sh
-choose_wine_arch || exit 1
-use_wine_arch "$top"
+prepare_wine "$top" || exit 1
 
 passed=0
 failed=0

@@ -69,3 +69,9 @@ describe_wine_arch() {
             "32-bit programs, or VELMORA_WINE_ARCH=win64)"
     fi
 }
+
+# What the test command, the demo and the benchmark do first: install what is missing, then
+# choose and set up the way Wine runs. Fails when either step does.
+prepare_wine() {  # prepare_wine PROJECT_FOLDER
+    "$1/tools/setup.sh" && choose_wine_arch && use_wine_arch "$1"
+}

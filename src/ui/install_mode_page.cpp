@@ -12,22 +12,18 @@ struct ModeChoices {
     Text first, second;
 };
 
-bool IsSingleFamily(const std::string& packType) {
-    const std::string type = LowerAscii(packType);
-    return type == "single" || type == "litesingle" || type == "lightsingle" ||
-           type == "darksingle";
-}
-
 }  // namespace
 
 void InstallModePage(WizardWindow& window) {
     Wizard& wizard = window.wizard;
     const PackDescription& pack = wizard.pack;
-    if (IsSingleFamily(pack.PackType)) return;
+    // A pack of one family (SMP.ini admits no other type) has nothing to choose.
+    const PackMode mode = ModeOf(pack);
+    if (mode == kSingleFamilyMode) return;
     const UiStrings& text = wizard.text;
     SetText(window.PageCaption, text[Text::InstallModeCaption]);
 
-    const bool lightDark = ModeOf(pack) == kLightDarkMode;
+    const bool lightDark = mode == kLightDarkMode;
     const ModeChoices choices =
         lightDark ? ModeChoices{Text::ModeLightBackground, Text::ModeDarkBackground}
                   : ModeChoices{Text::ModeFullVersion, Text::ModeLiteVersion};
