@@ -26,15 +26,14 @@ TEST(QipFolder, TheFolderOrOneOfItsFourNearestAncestorsHoldsTheMessenger) {
     world.Write("QIP\\qip.exe", "");
     world.MakeFolder("QIP\\Skins\\Default\\Smilies\\Animated\\Extra");
     const std::string qip = world.folder + "\\QIP";
-    const VersionReader none = Versions({});
-    EXPECT_EQ(CheckQipFolder(world.realFiles, qip + "\\Skins\\Default\\Smilies", none).folder, qip);
-    EXPECT_EQ(
-        CheckQipFolder(world.realFiles, qip + "\\Skins\\Default\\Smilies\\Animated", none).folder,
-        qip);
-    EXPECT_EQ(
-        CheckQipFolder(world.realFiles, qip + "\\Skins\\Default\\Smilies\\Animated\\Extra", none)
-            .folder,
-        "");
+    const auto found = [&](const std::string& below) {
+        return CheckQipFolder(world.realFiles, qip + "\\Skins\\Default\\Smilies" + below,
+                              Versions({}))
+            .folder;
+    };
+    EXPECT_EQ(found(""), qip);
+    EXPECT_EQ(found("\\Animated"), qip);
+    EXPECT_EQ(found("\\Animated\\Extra"), "");
 }
 
 TEST(QipFolder, QipExeWinsAndItsVersionTellsQipInfium) {
@@ -47,15 +46,12 @@ TEST(QipFolder, QipExeWinsAndItsVersionTellsQipInfium) {
                                                      {"2.0.0.1", false}, {"10.1", false},
                                                      {"", false},        {"v9", false}};
     for (const auto& [version, infium] : versions) {
-        const QipTarget found =
-            CheckQipFolder(world.realFiles, both, Versions({{both + "\\qip.exe", version}}));
+        const VersionReader reader = Versions({{both + "\\qip.exe", version}});
+        const QipTarget found = CheckQipFolder(world.realFiles, both, reader);
         EXPECT_EQ(found.folder, both);
         EXPECT_EQ(found.isInfium, infium) << version;
         // A running copy is told the same way, by its own executable.
-        EXPECT_EQ(RunningCopyTarget(both + "\\qip.exe", Versions({{both + "\\qip.exe", version}}))
-                      .isInfium,
-                  infium)
-            << version;
+        EXPECT_EQ(RunningCopyTarget(both + "\\qip.exe", reader).isInfium, infium) << version;
     }
     EXPECT_TRUE(CheckQipFolder(world.realFiles, world.folder + "\\Infium", Versions({})).isInfium);
     const QipTarget running = RunningCopyTarget("C:\\Infium\\infium.exe", Versions({}));
