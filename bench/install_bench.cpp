@@ -44,7 +44,7 @@ class AnsweringDialogs : public Dialogs {
 };
 
 // The skins list with every skin marked, and a progress display without a window.
-class MarkEverySkin : public SkinsInstallView {
+class MarkEverySkin : public SkinsChoice, public InstallProgressView {
   public:
     explicit MarkEverySkin(Files& files) : files_(files) {}
 
@@ -57,7 +57,8 @@ class MarkEverySkin : public SkinsInstallView {
         return static_cast<int>(all.size());
     }
     void SetBackEnabled(bool) override {}
-    void StartProgress(int, const InstallClock&) override {}
+    void ShowProgressCaption() override {}
+    void StartProgress(const ProgressLayout&, const InstallClock&) override {}
     void ShowOverall(int) override {}
     void ResetStaticBar() override {}
     void BeforeEntry(bool, int) override {}
@@ -135,7 +136,7 @@ class Benchmark {
         dialogs_.shown.clear();
         MarkEverySkin view(files_);
         const Stopwatch stopwatch;
-        InstallIntoSkins(wizard_, view);
+        InstallIntoSkins(wizard_, view, view);
         const Times times = stopwatch.Read();
         // Every skin's report says the pack was installed; then the quota question.
         size_t reports = 0;

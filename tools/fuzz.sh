@@ -18,7 +18,7 @@ seconds=${1:-10}
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 shift $(($# > 0 ? 1 : 0))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(smp_ini language_file pack_texts list_lines version_record)
+[ ${#targets[@]} -gt 0 ] || targets=(smp_ini language_file pack_texts list_lines version_record old_version_list)
 
 pack="examples/Source SMP"
 seeds() {  # the sample files a target starts from
@@ -28,6 +28,7 @@ seeds() {  # the sample files a target starts from
     pack_texts) printf '%s\n' "$pack/aboutSP.ini" "$pack/LiteStr.ini" ;;
     list_lines) find "$pack" -name _define.ini -o -name DeleteLite.ini ;;
     version_record) ;;  # the pack has no record: only tests/fuzz/corpus/version_record/
+    old_version_list) echo "$pack/Old_Version_for_Erase.ini" ;;
     esac
 }
 

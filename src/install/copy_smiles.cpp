@@ -62,6 +62,17 @@ CopyResult CopySmiles(Files& files, ProblemLog& log, CopyProgress& progress,
     return result;
 }
 
+int MissingSmileLists(Files& files, ProblemLog& log, const std::vector<std::string>& folders) {
+    int missing = 0;
+    for (const std::string& folder : folders) {
+        const std::string list = folder + "\\" + kListFileName;
+        if (files.IsFile(list)) continue;
+        LogProblem(log, "Error at copying file: " + list);
+        ++missing;
+    }
+    return missing;
+}
+
 bool CopyOneFile(Files& files, const std::string& from, const std::string& to) {
     const size_t separator = to.find_last_of("\\/");
     // A bare name lies in the current folder, which exists.

@@ -7,9 +7,6 @@
 namespace velmora {
 namespace {
 
-// The report's separator: a line break, 67 hyphens and 17 blanks.
-const std::string kSeparator = "\r\n" + std::string(67, '-') + std::string(17, ' ');
-
 struct Kind {
     bool animated;
     const char* target;  // below the skin's folder
@@ -33,13 +30,14 @@ struct KindOutcome {
 // Everything one installation works with, and its counters, which run on from skin to skin.
 class SkinsInstallation {
   public:
-    SkinsInstallation(Wizard& wizard, SkinsInstallView& view) : wizard_(wizard), view_(view) {}
+    SkinsInstallation(Wizard& wizard, InstallProgressView& view) : wizard_(wizard), view_(view) {}
 
     // Installs into every marked skin; false when the user quit from an error report.
     bool InstallMarkedSkins(int marked) {
         StartClock(clock_, Now());
         wizard_.state.InstallStarted = true;
-        view_.StartProgress(2 * marked, clock_);
+        view_.ShowProgressCaption();
+        view_.StartProgress({false, true, 2 * marked, 0}, clock_);
         SkinList& skins = wizard_.skins;
         for (size_t i = 0; i < skins.SkinNames.size(); ++i) {
             if (skins.SkinStates[i] != kSkinChosen) continue;
@@ -57,41 +55,36 @@ class SkinsInstallation {
     uint32_t Now() { return wizard_.sys.clock.TickCount(); }
 
     // A kind is installed only when every folder its variant reads is there with its
-    // _define.ini; otherwise its folder in the skin is left as it is and the missing list is
-    // counted and logged as a failed copy.
-    bool SourcesReady(const KindVariant& variant) {
-        for (const std::string& folder : {variant.source, variant.liteDark}) {
-            if (folder == variant.liteDark && !variant.liteStep) continue;
-            if (wizard_.sys.files.IsFile(folder + "\\_define.ini")) continue;
-            LogProblem(wizard_.state, "Error at copying file: " + folder + "\\_define.ini");
-            return false;
-        }
-        return true;
+    // _define.ini; otherwise its folder in the skin is left as it is.
+    int MissingSources(const KindVariant& variant) {
+        std::vector<std::string> folders = {variant.source};
+        if (variant.liteStep) folders.push_back(variant.liteDark);
+        return MissingSmileLists(wizard_.sys.files, wizard_.state, folders);
     }
 
     void InstallSkin(const std::string& skin) {
         const PackDescription& pack = wizard_.pack;
         const std::string folder = wizard_.qip.folder + "\\Skins\\" + skin;
         KindVariant variants[2];
-        bool ready[2] = {false, false};
+        int missing[2] = {0, 0};
         for (int k = 0; k < 2; ++k) {
             if (!HasKind(pack, kKinds[k].animated)) continue;
             variants[k] = ChooseKindVariant(pack, wizard_.sys.host.ProgramFolder(),
                                             kKinds[k].animated, wizard_.state.ModeChoice);
-            ready[k] = SourcesReady(variants[k]);
-            if (ready[k]) ClearFolderFiles(wizard_.sys.files, folder + kKinds[k].target);
+            missing[k] = MissingSources(variants[k]);
+            if (missing[k] == 0) ClearFolderFiles(wizard_.sys.files, folder + kKinds[k].target);
         }
         for (int k = 0; k < 2; ++k) {
             failures_[k] = 0;
             if (HasKind(pack, kKinds[k].animated)) {
                 if (kKinds[k].animated) view_.ResetStaticBar();
                 words_[k] = variants[k].word;
-                if (ready[k]) {
+                if (missing[k] == 0) {
                     outcome_[k] =
                         InstallKind(variants[k], folder + kKinds[k].target, kKinds[k].name);
                     failures_[k] = outcome_[k].failures;
                 } else {
-                    failures_[k] = 1;
+                    failures_[k] = missing[k];
                 }
             }
             ++overall_;
@@ -139,7 +132,7 @@ class SkinsInstallation {
         const std::string& word = HasStaticSmiles(pack) ? words_[1] : words_[0];
         std::string report = " " + text[Text::SkinLabel] + skin + "\r\n " +
                              text[Text::ReportInstalledPack] + " " + pack.NameAndVersion + " " +
-                             word + " " + pack.CreationDate + kSeparator;
+                             word + " " + pack.CreationDate + kReportSeparator;
         const Text lines[2][2] = {{Text::ReportAnimatedCopied, Text::ReportAnimatedErrors},
                                   {Text::ReportStaticCopied, Text::ReportStaticErrors}};
         for (int k = 0; k < 2; ++k) {
@@ -147,13 +140,13 @@ class SkinsInstallation {
             report += "\r\n " + text[lines[k][0]] + " " + std::to_string(outcome_[k].copied) +
                       "\r\n " + text[lines[k][1]] + " " + std::to_string(failures_[k]);
         }
-        report += kSeparator + "\r\n ";
+        report += kReportSeparator + "\r\n ";
         if (success) return report + text[Text::ReportSuccess];
         return report + text[Text::ReportFailure] + "\r\n " + text[Text::AskLeaveInstaller];
     }
 
     Wizard& wizard_;
-    SkinsInstallView& view_;
+    InstallProgressView& view_;
     InstallClock clock_;
     int overall_ = 0;
     KindOutcome outcome_[2];  // the copied counts run on from skin to skin
@@ -203,18 +196,18 @@ KindVariant ChooseKindVariant(const PackDescription& pack, const std::string& pr
     return variant;
 }
 
-void InstallIntoSkins(Wizard& wizard, SkinsInstallView& view) {
+void InstallIntoSkins(Wizard& wizard, SkinsChoice& choice, InstallProgressView& view) {
     WizardState& state = wizard.state;
     int marked = 0;
     for (;;) {
-        view.SetBackEnabled(true);
-        marked = view.ChooseSkins(wizard.qip.folder + "\\Skins", wizard.skins);
+        choice.SetBackEnabled(true);
+        marked = choice.ChooseSkins(wizard.qip.folder + "\\Skins", wizard.skins);
         if (state.BackRequested || state.StopRequested) return;
-        view.SetBackEnabled(false);
+        choice.SetBackEnabled(false);
         if (marked > 0) break;
         if (!AskToChooseAgain(wizard)) {
             // Nothing to install: the wizard goes on as after an installation.
-            view.SetBackEnabled(true);
+            choice.SetBackEnabled(true);
             return;
         }
     }

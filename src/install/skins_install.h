@@ -24,22 +24,16 @@ struct KindVariant {
 KindVariant ChooseKindVariant(const PackDescription& pack, const std::string& programFolder,
                               bool animated, int32_t modeChoice);
 
-// What the installation needs of the wizard's window: the skins list, the progress display
-// (which CopyProgress moves) and the buttons.
-class SkinsInstallView : public CopyProgress {
+// The skins list of the wizard's window.
+class SkinsChoice {
   public:
+    virtual ~SkinsChoice() = default;
     // Lists the usable skins of the folder for marking and waits for Next, Back or Exit;
     // fills the skin list, marks it, and returns how many skins were marked.
     virtual int ChooseSkins(const std::string& skinsFolder, SkinList& skins) = 0;
     virtual void SetBackEnabled(bool enabled) = 0;
-    // Disables Next and Exit and shows the progress display, whose label counts the clock.
-    virtual void StartProgress(int overallTotal, const InstallClock& clock) = 0;
-    virtual void ShowOverall(int position) = 0;
-    virtual void ResetStaticBar() = 0;
-    // Removes the progress display and enables Next, Exit and Back again.
-    virtual void FinishProgress() = 0;
 };
 
-void InstallIntoSkins(Wizard& wizard, SkinsInstallView& view);
+void InstallIntoSkins(Wizard& wizard, SkinsChoice& choice, InstallProgressView& view);
 
 }  // namespace velmora

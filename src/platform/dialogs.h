@@ -7,9 +7,9 @@
 namespace velmora {
 
 enum class BoxIcon { Error, Question, Information, Warning };
-enum class BoxButtons { Ok, YesNo };
+enum class BoxButtons { Ok, OkCancel, YesNo };
 enum class BoxOwner { None, MainWindow };
-enum class BoxAnswer { Ok, Yes, No };
+enum class BoxAnswer { Ok, Cancel, Yes, No };
 
 struct MessageBoxRequest {
     std::string text;

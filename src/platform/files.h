@@ -24,6 +24,7 @@ struct FileText {
 struct FolderEntry {
     std::string name;
     bool isFolder = false;
+    bool hidden = false;  // hidden or a system entry, which a user does not see
 };
 
 class Files {
@@ -62,6 +63,10 @@ class Files {
     // Deletes a file, clearing its read-only attribute first; true when it was deleted. A
     // folder is not deleted.
     virtual bool RemoveFile(const std::string& path) = 0;
+
+    // Removes an empty folder; true when it was removed. A folder that still holds
+    // anything stays.
+    virtual bool RemoveFolder(const std::string& folder) = 0;
 };
 
 }  // namespace velmora

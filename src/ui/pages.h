@@ -15,6 +15,7 @@ void SimpleSearchPage(WizardWindow& window);
 void SearchResultsPage(WizardWindow& window);
 void InstallModePage(WizardWindow& window);
 void SkinsInstallPage(WizardWindow& window);
+void InfiumInstallPage(WizardWindow& window);
 
 WizardOperations MakeWizardPages(WizardWindow& window);
 

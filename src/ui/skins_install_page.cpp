@@ -1,4 +1,4 @@
-// The QIP 2005 installation in the wizard's window: the skins list and the progress display.
+// The QIP 2005 installation in the wizard's window: the skins list, then the progress display.
 
 #include "ui/pages.h"
 
@@ -6,11 +6,12 @@
 
 #include "install/skins_install.h"
 #include "platform/win32/wide.h"
+#include "ui/progress_window.h"
 
 namespace velmora {
 namespace {
 
-class SkinsWindowView : public SkinsInstallView {
+class SkinsWindowView : public SkinsChoice {
   public:
     explicit SkinsWindowView(WizardWindow& window) : window_(window) {}
 
@@ -46,54 +47,16 @@ class SkinsWindowView : public SkinsInstallView {
 
     void SetBackEnabled(bool enabled) override { EnableWindow(window_.BackButton, enabled); }
 
-    void StartProgress(int overallTotal, const InstallClock& clock) override {
-        clock_ = &clock;
-        EnableWindow(window_.NextButton, FALSE);
-        EnableWindow(window_.ExitButton, FALSE);
-        SetText(window_.PageCaption, window_.wizard.text[Text::OverallProgressLabel]);
-        MakeProgressDisplay(window_, false, true, overallTotal, 0);
-    }
-
-    void ShowOverall(int position) override { SetPosition(window_.OverallBar, position); }
-
-    void ResetStaticBar() override { SetPosition(window_.StaticBar, 0); }
-
-    // Before each file: the window is repainted (no input is taken while copying), the clock
-    // and the kind's bar move.
-    void BeforeEntry(bool animated, int position) override {
-        UpdateWindow(window_.MainWindow);
-        const uint32_t elapsed = ElapsedMs(*clock_, window_.wizard.sys.clock.TickCount());
-        SetText(window_.ElapsedLabel,
-                window_.wizard.text[Text::ElapsedTimeLabel] + " " + FormatElapsed(elapsed));
-        SetPosition(animated ? window_.AnimatedBar : window_.StaticBar, position);
-    }
-
-    void FinishProgress() override {
-        for (HWND WizardWindow::*control :
-             {&WizardWindow::OverallLabel, &WizardWindow::OverallBar, &WizardWindow::AnimatedLabel,
-              &WizardWindow::AnimatedBar, &WizardWindow::StaticLabel, &WizardWindow::StaticBar,
-              &WizardWindow::ElapsedLabel}) {
-            if (window_.*control) DestroyWindow(window_.*control);
-            window_.*control = nullptr;
-        }
-        for (HWND button : {window_.NextButton, window_.ExitButton, window_.BackButton})
-            EnableWindow(button, TRUE);
-    }
-
   private:
-    static void SetPosition(HWND bar, int position) {
-        if (bar) SendMessageW(bar, PBM_SETPOS, position, 0);
-    }
-
     WizardWindow& window_;
-    const InstallClock* clock_ = nullptr;
 };
 
 }  // namespace
 
 void SkinsInstallPage(WizardWindow& window) {
-    SkinsWindowView view(window);
-    InstallIntoSkins(window.wizard, view);
+    SkinsWindowView choice(window);
+    ProgressWindowView progress(window);
+    InstallIntoSkins(window.wizard, choice, progress);
 }
 
 }  // namespace velmora

@@ -104,9 +104,6 @@ std::string GetText(HWND control);
 // The "FileVersion" text of a file's version resource, or empty text.
 std::string GetFileVersionText(const std::string& path);
 
-void MakeProgressDisplay(WizardWindow& window, bool bothVariants, bool withOverallBar,
-                         int overallTotal, int staticShift);
-
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace velmora

@@ -15,7 +15,7 @@ namespace velmora::test {
 namespace {
 
 // The window's part, acted out: the skins list marks the skins a script names.
-class ScriptedSkinsView : public SkinsInstallView {
+class ScriptedSkinsView : public SkinsChoice, public InstallProgressView {
   public:
     int ChooseSkins(const std::string& skinsFolder, SkinList& skins) override {
         skins = {};
@@ -27,8 +27,9 @@ class ScriptedSkinsView : public SkinsInstallView {
         return static_cast<int>(marked.size());
     }
     void SetBackEnabled(bool enabled) override { backEnabled = enabled; }
-    void StartProgress(int overallTotal, const InstallClock&) override {
-        trace += "progress " + std::to_string(overallTotal) + ";";
+    void ShowProgressCaption() override {}
+    void StartProgress(const ProgressLayout& layout, const InstallClock&) override {
+        trace += "progress " + std::to_string(layout.overallTotal) + ";";
     }
     void ShowOverall(int position) override { overall = position; }
     void ResetStaticBar() override {}
@@ -91,7 +92,7 @@ class SkinsInstall : public ::testing::Test {
 
 TEST_F(SkinsInstall, MarkedSkinsGetOnlyTheNewPackAndTheOthersStayAsTheyWere) {
     view.marks = {{1, 3}};
-    InstallIntoSkins(world.wizard, view);
+    InstallIntoSkins(world.wizard, view, view);
 
     for (int skin : {1, 3, 5})
         EXPECT_EQ(FilesIn(skin, "Animated"), (std::vector<std::string>{"old.gif"})) << skin;
@@ -127,7 +128,7 @@ TEST_F(SkinsInstall, MarkedSkinsGetOnlyTheNewPackAndTheOthersStayAsTheyWere) {
 TEST_F(SkinsInstall, TheLiteVersionLeavesOutWhatDeleteLiteNamesAndKeepsTheStaticSetFull) {
     world.wizard.state.ModeChoice = kSecondMode;
     view.marks = {{0}};
-    InstallIntoSkins(world.wizard, view);
+    InstallIntoSkins(world.wizard, view, view);
     EXPECT_EQ(FilesIn(1, "Animated"),
               (std::vector<std::string>{"0.gif", "1.gif", "3.gif", "Smile`s_version.txt",
                                         "_define.ini"}));
@@ -181,7 +182,7 @@ TEST_F(SkinsInstall, AMissingSourceFolderLeavesTheKindAloneAndYesQuits) {
     std::filesystem::remove_all(world.Path("Source SMP\\Static Single Full Light"));
     view.marks = {{0, 1}};
     world.dialogs.answers = {BoxAnswer::Yes};
-    InstallIntoSkins(world.wizard, view);
+    InstallIntoSkins(world.wizard, view, view);
     EXPECT_EQ(FilesIn(1, "Static"), (std::vector<std::string>{"old.gif"}));
     EXPECT_EQ(FilesIn(1, "Animated").size(), 6u);
     EXPECT_EQ(FilesIn(2, "Animated"), (std::vector<std::string>{"old.gif"}));
@@ -201,7 +202,7 @@ TEST_F(SkinsInstall, AMissingSourceFolderLeavesTheKindAloneAndYesQuits) {
 TEST_F(SkinsInstall, NoSkinMarkedAsksAgainAndNoGoesOnWithBackEnabled) {
     view.marks = {{}, {}};
     world.dialogs.answers = {BoxAnswer::Yes, BoxAnswer::No};
-    InstallIntoSkins(world.wizard, view);
+    InstallIntoSkins(world.wizard, view, view);
     ASSERT_EQ(world.dialogs.shown.size(), 2u);
     EXPECT_EQ(world.dialogs.shown[0].text,
               "Не выбран не один скин для установки! Повторить выбор?");

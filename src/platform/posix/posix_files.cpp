@@ -128,7 +128,8 @@ std::vector<FolderEntry> PosixFiles::ListFolder(const std::string& folder) {
         struct stat info {};
         const bool isFolder =
             stat((base + "/" + name).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-        entries.push_back({name, isFolder});
+        // As on Windows under Wine, a name that starts with a dot is a hidden one.
+        entries.push_back({name, isFolder, name[0] == '.'});
     }
     closedir(dir);
     return entries;
@@ -156,6 +157,10 @@ bool PosixFiles::RemoveFile(const std::string& path) {
     if (lstat(file.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
     if (IsReadOnly(info)) chmod(file.c_str(), info.st_mode | S_IWUSR);
     return unlink(file.c_str()) == 0;
+}
+
+bool PosixFiles::RemoveFolder(const std::string& folder) {
+    return rmdir(ToPosixPath(folder).c_str()) == 0;
 }
 
 }  // namespace velmora

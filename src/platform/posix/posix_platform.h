@@ -29,6 +29,7 @@ class PosixFiles : public Files {
     bool ShellCopy(const std::string& from, const std::string& toFolder) override;
     bool MakeFolders(const std::string& folder) override;
     bool RemoveFile(const std::string& path) override;
+    bool RemoveFolder(const std::string& folder) override;
 };
 
 // A tick count that stands still until the caller moves it.

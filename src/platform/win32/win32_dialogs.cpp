@@ -21,7 +21,9 @@ UINT IconFlag(BoxIcon icon) {
 
 BoxAnswer Win32Dialogs::ShowMessage(const MessageBoxRequest& box) {
     const HWND owner = box.owner == BoxOwner::MainWindow ? mainWindow : nullptr;
-    const UINT buttons = box.buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK;
+    const UINT buttons = box.buttons == BoxButtons::YesNo      ? MB_YESNO
+                         : box.buttons == BoxButtons::OkCancel ? MB_OKCANCEL
+                                                               : MB_OK;
     // EnableWindow answers whether the window was disabled already: then it stays so.
     const bool disabledHere = !owner && mainWindow && !EnableWindow(mainWindow, FALSE);
     const int answer = MessageBoxW(owner, Wide(box.text).c_str(), Wide(box.title).c_str(),
@@ -36,6 +38,8 @@ BoxAnswer Win32Dialogs::ShowMessage(const MessageBoxRequest& box) {
             return BoxAnswer::Yes;
         case IDNO:
             return BoxAnswer::No;
+        case IDCANCEL:
+            return BoxAnswer::Cancel;
         default:
             return BoxAnswer::Ok;
     }

@@ -135,7 +135,9 @@ std::vector<FolderEntry> Win32Files::ListFolder(const std::string& folder) {
     do {
         const std::string name = Utf8(found.cFileName);
         if (name == "." || name == "..") continue;
-        entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        const DWORD attributes = found.dwFileAttributes;
+        entries.push_back({name, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                           (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0});
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return entries;
@@ -183,6 +185,10 @@ bool Win32Files::RemoveFile(const std::string& path) {
     if (attributes & FILE_ATTRIBUTE_READONLY)
         SetFileAttributesW(file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
     return DeleteFileW(file.c_str()) != 0;
+}
+
+bool Win32Files::RemoveFolder(const std::string& folder) {
+    return RemoveDirectoryW(WidePath(folder).c_str()) != 0;
 }
 
 }  // namespace velmora

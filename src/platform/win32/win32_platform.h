@@ -23,6 +23,7 @@ class Win32Files : public Files {
     bool ShellCopy(const std::string& from, const std::string& toFolder) override;
     bool MakeFolders(const std::string& folder) override;
     bool RemoveFile(const std::string& path) override;
+    bool RemoveFolder(const std::string& folder) override;
 };
 
 class Win32Clock : public Clock {

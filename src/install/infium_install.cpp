@@ -1,0 +1,288 @@
+#include "install/infium_install.h"
+
+#include <algorithm>
+
+#include "app/unexpected_error.h"
+#include "install/folder_name.h"
+#include "install/infium_names.h"
+#include "install/version_record.h"
+#include "platform/text_lines.h"
+
+namespace velmora {
+namespace {
+
+// One kind of smiles as the installation goes through it.
+struct Kind {
+    bool animated = true;
+    const char* name = "";  // as the record names it
+    bool present = false;
+    bool second = false;  // the pack's second variant is installed for this kind
+    std::string fullLight, liteDark;    // the source folders
+    std::string fullCount, liteCount;   // the declared counts the records carry
+    int missing = 0;  // source folders without their _define.ini: the kind is not installed
+    int copied = 0;   // running on across both variants
+    int failures = 0;
+};
+
+class InfiumInstallation {
+  public:
+    InfiumInstallation(const InfiumJob& job, InstallProgressView& view)
+        : job_(job),
+          view_(view),
+          smilies_(job.qipFolder + "\\Smilies"),
+          variants_(InfiumVariantsOf(job.pack)),
+          kinds_{MakeKind(true), MakeKind(false)} {}
+
+    InfiumOutcome Run() {
+        if (!NamesAreSafe()) return InfiumOutcome::Refused;
+        view_.ShowProgressCaption();
+        names_ = ChooseInfiumNames(job_.files, smilies_, job_.pack, variants_);
+        if (!AskBeforeChanging()) return InfiumOutcome::Cancelled;
+        StartClock(clock_, job_.clock.TickCount());
+        for (Kind& kind : kinds_) {
+            if (!kind.present) continue;
+            kind.missing = MissingSmileLists(job_.files, job_.log, SourcesOf(kind));
+            kind.failures = kind.missing;
+        }
+        if (overwrite_) RemoveOwnFolders();
+        MakeFolders();
+        const bool bothKinds = job_.pack.SmileKinds == 0;
+        view_.StartProgress({true, bothKinds, 2, bothKinds ? 0 : 40}, clock_);
+        for (int k = 0; k < 2; ++k) {
+            if (kinds_[k].present && kinds_[k].missing == 0) InstallKind(kinds_[k]);
+            if (bothKinds) view_.ShowOverall(k + 1);
+        }
+        ShowReport();
+        if (Succeeded()) OfferOldVersions();
+        view_.FinishProgress();
+        return InfiumOutcome::Installed;
+    }
+
+  private:
+    Kind MakeKind(bool animated) const {
+        const PackDescription& pack = job_.pack;
+        const std::string base =
+            job_.programFolder + "\\Source SMP\\" + (animated ? "Animated" : "Static");
+        Kind kind;
+        kind.animated = animated;
+        kind.name = animated ? "Animated" : "Static";
+        kind.present = animated ? HasAnimatedSmiles(pack) : HasStaticSmiles(pack);
+        kind.second = animated ? variants_.size() > 1
+                               : InstallsSecondStatic(pack, variants_.size());
+        kind.fullLight = base + " Single Full Light";
+        kind.liteDark = base + " Lite Dark";
+        kind.fullCount = animated ? pack.AnimatedFullLightCount : pack.StaticFullLightCount;
+        kind.liteCount = animated ? pack.AnimatedLiteDarkCount : pack.StaticLiteDarkCount;
+        return kind;
+    }
+
+    bool FullLite() const { return ModeOf(job_.pack) == kFullLiteMode; }
+    bool Succeeded() const { return kinds_[0].failures == 0 && kinds_[1].failures == 0; }
+
+    std::string FolderName(size_t variant, bool animated) const {
+        return InfiumFolderName(variants_[variant], names_.renames, animated);
+    }
+    std::string Folder(size_t variant, bool animated) const {
+        return smilies_ + "\\" + FolderName(variant, animated);
+    }
+
+    std::vector<std::string> SourcesOf(const Kind& kind) const {
+        if (!kind.second) return {kind.fullLight};
+        return {kind.fullLight, kind.liteDark};
+    }
+
+    // The folders are named after the pack and later emptied and removed by those names: a
+    // name that could reach outside the Smilies folder stops the installation untouched.
+    bool NamesAreSafe() {
+        for (const InfiumVariant& variant : variants_) {
+            for (const bool animated : {true, false}) {
+                const std::string name = InfiumFolderName(variant, 0, animated);
+                const std::string fault = FolderNameFault(name);
+                if (fault.empty()) continue;
+                const std::string text = "The smiles pack \"" + job_.pack.NameAndVersion +
+                                         "\" cannot be installed: \"" + name +
+                                         "\" cannot be the name of a folder, because " + fault +
+                                         ". Nothing was changed.";
+                LogProblem(job_.log, text);
+                ShowErrorBox(job_.dialogs, job_.text[Text::WarningTitle], text);
+                return false;
+            }
+        }
+        return true;
+    }
+
+    BoxAnswer Ask(const std::string& text, BoxIcon icon, BoxButtons buttons) {
+        MessageBoxRequest box;
+        box.text = text;
+        box.title = job_.text[Text::ConfirmTitle];
+        box.icon = icon;
+        box.buttons = buttons;
+        box.owner = BoxOwner::MainWindow;
+        return job_.dialogs.ShowMessage(box);
+    }
+
+    // The questions come before anything on disk changes; false when the user declined.
+    bool AskBeforeChanging() {
+        const UiStrings& text = job_.text;
+        if (names_.nameChanged && !names_.samePackFound &&
+            Ask(text[Text::SimilarPackFound] + " " + names_.lastClash + "),\r\n" +
+                    text[Text::NewPackName] + " " + FolderName(0, true),
+                BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok) {
+            return false;
+        }
+        if (!names_.samePackFound) return true;
+        overwrite_ = Ask(text[Text::SamePackInstalled] + " " + names_.firstSamePack + "),\r\n" +
+                             text[Text::AskOverwrite],
+                         BoxIcon::Question, BoxButtons::YesNo) == BoxAnswer::Yes;
+        return overwrite_;
+    }
+
+    // Empties and removes the folders of this very pack that the new copy replaces; a folder
+    // that keeps anything stays and is filled again.
+    void RemoveOwnFolders() {
+        for (const Kind& kind : kinds_) {
+            if (!kind.present || kind.missing > 0) continue;
+            for (size_t v = 0; v < variants_.size(); ++v) {
+                const std::string folder = Folder(v, kind.animated);
+                if (!job_.files.IsFolder(folder)) continue;
+                ClearFolderFiles(job_.files, folder);
+                job_.files.RemoveFolder(folder);
+            }
+        }
+    }
+
+    void MakeFolders() {
+        for (const Kind& kind : kinds_) {
+            if (!kind.present || kind.missing > 0) continue;
+            job_.files.MakeFolders(Folder(0, kind.animated));
+            if (kind.second) job_.files.MakeFolders(Folder(1, kind.animated));
+        }
+    }
+
+    void CopyInto(Kind& kind, const std::string& source, const std::string& target) {
+        const CopyResult copy = CopySmiles(job_.files, job_.log, view_, source, target,
+                                           kind.animated, kind.copied);
+        kind.copied = copy.total;
+        kind.failures += copy.failures;
+    }
+
+    void InstallKind(Kind& kind) {
+        Files& files = job_.files;
+        view_.ResetStaticBar();
+        const std::string first = Folder(0, kind.animated);
+        CopyInto(kind, kind.fullLight, first);
+        WriteVersionRecord(files, first, variants_[0].identity, kind.name, kind.fullCount);
+        if (!kind.second) return;
+        const std::string second = Folder(1, kind.animated);
+        if (FullLite()) CopyInto(kind, kind.fullLight, second);
+        CopyInto(kind, kind.liteDark, second);
+        WriteVersionRecord(files, second, variants_[1].identity, kind.name, kind.liteCount);
+        if (!FullLite()) return;
+        // The lite set is the full one less the smiles DeleteLite.ini names, with its own list.
+        CopyOneFile(files, kind.liteDark + "\\_define.ini", second + "\\_define.ini");
+        kind.copied -= RemoveLiteSmiles(files, second, kind.liteDark, kind.animated);
+    }
+
+    // The report names the variants by their base names, whatever suffix their folders took.
+    std::string InstalledLines(const Kind& kind) const {
+        const std::string ending = kind.animated ? "" : " Static";
+        std::string lines;
+        for (size_t v = 0; v < (kind.second ? 2u : 1u); ++v) {
+            lines += (v > 0 || !kind.animated ? "\r\n" : "") +
+                     job_.text[Text::ReportInstalledPack] + "  " + variants_[v].baseName +
+                     ending + " " + job_.pack.CreationDate;
+        }
+        return lines;
+    }
+
+    std::string ReportText() const {
+        const UiStrings& text = job_.text;
+        const Text counts[2][2] = {{Text::ReportAnimatedCopied, Text::ReportAnimatedErrors},
+                                   {Text::ReportStaticCopied, Text::ReportStaticErrors}};
+        std::string report;
+        for (int k = 0; k < 2; ++k) {
+            const Kind& kind = kinds_[k];
+            if (!kind.present) continue;
+            if (k == 1 && kinds_[0].present) report += kReportSeparator;
+            report += InstalledLines(kind) + kReportSeparator + "\r\n " + text[counts[k][0]] +
+                      " " + std::to_string(kind.copied) + "\r\n " + text[counts[k][1]] + " " +
+                      std::to_string(kind.failures);
+        }
+        return report + kReportSeparator + "\r\n " +
+               text[Succeeded() ? Text::ReportSuccess : Text::ReportFailure];
+    }
+
+    void ShowReport() {
+        MessageBoxRequest box;
+        box.text = ReportText();
+        box.title = job_.text[Text::CopyReportTitle];
+        job_.dialogs.ShowMessage(box);
+    }
+
+    bool AskToRemove(const std::string& folder, const std::string& identity) {
+        const UiStrings& text = job_.text;
+        MessageBoxRequest box;
+        box.text = text[Text::EarlierVersionFound] + "\r\n\r\n" + text[Text::FolderLabel] +
+                   " \"" + folder + "\"\r\n" + text[Text::FoundVersionLabel] + " \"" +
+                   identity + "\"\r\n\r\n" + text[Text::AskDeleteOldVersion];
+        box.title = text[Text::CopyReportTitle];
+        box.icon = BoxIcon::Question;
+        box.buttons = BoxButtons::YesNo;
+        return job_.dialogs.ShowMessage(box) == BoxAnswer::Yes;
+    }
+
+    // Only folders directly inside Smilies whose record names a listed older version exactly
+    // are offered, each on its own.
+    void OfferOldVersions() {
+        Files& files = job_.files;
+        const std::string listPath = job_.programFolder + "\\Source SMP\\Old_Version_for_Erase.ini";
+        if (!files.IsFile(listPath)) return;
+        const FileLines list = ReadLines(files, listPath);
+        if (!list.status.ok) throw UnexpectedFileError(listPath, list.status.reason);
+        const std::vector<std::string> older = ReadOldVersionList(list.lines, variants_);
+        for (const FolderEntry& entry : files.ListFolder(smilies_)) {
+            if (!entry.isFolder || entry.hidden) continue;
+            const std::string folder = smilies_ + "\\" + entry.name;
+            const std::string record = folder + "\\" + kVersionRecordName;
+            if (!files.IsFile(record)) continue;
+            const std::string identity = ReadVersionRecord(files, record, RecordField::Identity);
+            if (std::find(older.begin(), older.end(), identity) == older.end()) continue;
+            if (!AskToRemove(folder, identity)) continue;
+            ClearFolderFiles(files, folder);
+            files.RemoveFolder(folder);
+        }
+    }
+
+    const InfiumJob& job_;
+    InstallProgressView& view_;
+    const std::string smilies_;
+    const std::vector<InfiumVariant> variants_;
+    Kind kinds_[2];
+    InfiumNames names_;
+    bool overwrite_ = false;
+    InstallClock clock_;
+};
+
+}  // namespace
+
+InfiumOutcome InstallPackIntoInfium(const InfiumJob& job, InstallProgressView& view) {
+    return InfiumInstallation(job, view).Run();
+}
+
+void InstallIntoInfium(Wizard& wizard, InstallProgressView& view) {
+    Platform& sys = wizard.sys;
+    const InfiumJob job{sys.files,   sys.dialogs, sys.clock,          wizard.state,
+                        wizard.text, wizard.pack, sys.host.ProgramFolder(), wizard.qip.folder};
+    switch (InstallPackIntoInfium(job, view)) {
+        case InfiumOutcome::Cancelled:
+            wizard.state.BackRequested = true;
+            break;
+        case InfiumOutcome::Refused:
+            wizard.state.StopRequested = true;
+            break;
+        case InfiumOutcome::Installed:
+            break;
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,39 @@
+#pragma once
+// Installing the pack into QIP Infium: every variant the pack has goes into folders of its
+// own below the messenger's Smilies folder, named after the pack; a folder of those names that
+// already holds this pack is offered for overwriting, one that holds something else makes the
+// installation take numbered names. After a copy without failures the older versions the pack
+// lists are offered for removal, folder by folder.
+
+#include <string>
+
+#include "app/wizard.h"
+#include "install/copy_smiles.h"
+
+namespace velmora {
+
+// What the installation works with.
+struct InfiumJob {
+    Files& files;
+    Dialogs& dialogs;
+    Clock& clock;
+    ProblemLog& log;
+    const UiStrings& text;
+    const PackDescription& pack;
+    std::string programFolder;
+    std::string qipFolder;
+};
+
+enum class InfiumOutcome {
+    Installed,  // copied and reported, whether or not every file could be copied
+    Cancelled,  // the user declined a question; nothing on disk changed
+    Refused,    // the pack's name cannot name a folder; nothing on disk changed
+};
+
+InfiumOutcome InstallPackIntoInfium(const InfiumJob& job, InstallProgressView& view);
+
+// The wizard's step: a declined question sends the user back to the choice of the search
+// method; a pack that cannot be installed ends the wizard.
+void InstallIntoInfium(Wizard& wizard, InstallProgressView& view);
+
+}  // namespace velmora
