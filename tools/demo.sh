@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Velmora.exe, lays out a demo next to it (the program with the sample pack and the
-# English texts, and demo QIP 2005 and QIP Infium folders), starts the stand-in QIP 2005 from
-# its demo folder, so that the simplified search finds it, and starts the wizard under Wine:
+# English texts, and demo QIP 2005 and QIP Infium folders), starts the stand-in messengers from
+# their demo folders, so that the simplified search finds them, and starts the wizard under Wine:
 # on your display when there is one, otherwise on a virtual one. Saves a screenshot either way.
 # On a machine that cannot run 32-bit programs (or with VELMORA_WINE_ARCH=win64) the demo runs
 # a 64-bit build of the same sources under 64-bit Wine.
@@ -37,7 +37,10 @@ if [ ! -d "$top/out/locales/$locale" ]; then
     mkdir -p "$top/out/locales"
     localedef -i "${locale%%.*}" -f UTF-8 "$top/out/locales/$locale" >/dev/null 2>&1 || true
 fi
-export LOCPATH=$top/out/locales LC_ALL=$locale
+export LOCPATH=$top/out/locales
+# This shell itself looks for the locale in the system's folders only and would warn; Wine
+# and the wizard find it through LOCPATH.
+{ export LC_ALL=$locale; } 2>/dev/null
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making a Wine prefix ($WINEARCH) in $WINEPREFIX (once)..."
     wineboot -i >/dev/null 2>&1
@@ -57,13 +60,16 @@ if [ -z "${DISPLAY:-}" ] || ! xdotool getdisplaygeometry >/dev/null 2>&1; then
     echo "No display found: the wizard runs on the virtual display $DISPLAY."
 fi
 
-# The stand-in messenger runs first; the wizard's simplified search finds it once its window
-# is there.
-(cd "$demo/QIP 2005" && exec wine "$demo/QIP 2005/qip.exe") >/dev/null 2>&1 &
-messenger=$!
-for _ in $(seq 1 40); do
-    xdotool search --onlyvisible --pid "$messenger" >/dev/null 2>&1 && break
-    sleep 0.25
+# The stand-in messengers run first; the wizard's simplified search finds them once their
+# windows are there, and lets the user pick either.
+messengers=()
+for exe in "QIP 2005/qip.exe" "QIP Infium/infium.exe"; do
+    (cd "$(dirname "$demo/$exe")" && exec wine "$demo/$exe") >/dev/null 2>&1 &
+    messengers+=($!)
+    for _ in $(seq 1 40); do
+        xdotool search --onlyvisible --pid "$!" >/dev/null 2>&1 && break
+        sleep 0.25
+    done
 done
 
 wine "$demo/Velmora/Velmora.exe" &
@@ -77,7 +83,7 @@ sleep 2
 import -window root "$shot"
 echo "Screenshot of the wizard: $shot"
 echo "The demo lies in $demo (messenger folders: \"$demo/QIP 2005\", \"$demo/QIP Infium\")."
-echo "The stand-in QIP 2005 runs from \"$demo/QIP 2005\": the simplified search finds it."
+echo "Stand-ins of QIP 2005 and QIP Infium run from those folders: the simplified search finds both."
 
 if [ -n "$xvfb_pid" ]; then
     wineserver -k
@@ -85,5 +91,5 @@ if [ -n "$xvfb_pid" ]; then
 else
     echo "The wizard is running on your display; close it to end the demo."
     wait "$wizard" || true
-    kill "$messenger" 2>/dev/null || true
+    kill "${messengers[@]}" 2>/dev/null || true
 fi

@@ -279,6 +279,8 @@ PAGE_CAPTION=static@80,108
 ABOUT_PROGRAM="О программе:"
 ABOUT_PACK="О смайл-паке:"
 PACK_INFO="Информация о смайл-паке:"
+SEARCH_METHOD="Выберите метод поиска QIP\`а:"
+SIMPLE_SEARCH="Упрощенный поиск:"
 
 next_page() {  # next_page CAPTION-OF-THE-PAGE-EXPECTED
     robot click "$NEXT_BUTTON"
@@ -293,6 +295,25 @@ back_page() {  # back_page CAPTION-OF-THE-PAGE-EXPECTED
 accept_agreement() {
     robot click "$AGREEMENT_BOX"
     wait_until yes checked "$AGREEMENT_BOX"
+}
+
+# From the start of the sample pack's wizard through the simplified search to its
+# found-folder notice, answered.
+walk_to_found_notice() {
+    start_velmora
+    wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
+    next_page "$ABOUT_PACK"
+    accept_agreement
+    next_page "$PACK_INFO"
+    next_page "$SEARCH_METHOD"
+    search_again
+}
+
+# From the search-method page: the simplified search, and its found-folder notice answered.
+search_again() {
+    next_page "$SIMPLE_SEARCH"
+    robot click "$NEXT_BUTTON"
+    robot answer ok
 }
 
 quit_wizard() {

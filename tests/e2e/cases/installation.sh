@@ -27,19 +27,6 @@ make_qip_2005() {
     start_standin qip "$INSTALL_QIP"
 }
 
-# From the start to the found-folder notice of the simplified search, answered.
-walk_to_found_notice() {
-    start_velmora
-    wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
-    next_page "$ABOUT_PACK"
-    accept_agreement
-    next_page "$PACK_INFO"
-    next_page "Выберите метод поиска QIP\`а:"
-    next_page "Упрощенный поиск:"
-    robot click "$NEXT_BUTTON"
-    robot answer ok
-}
-
 # On to the skins list; MODE is the install-mode radio to pick (1044 full, 1045 lite).
 walk_to_skins_list() {  # walk_to_skins_list MODE
     walk_to_found_notice

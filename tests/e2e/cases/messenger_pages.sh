@@ -4,8 +4,6 @@
 # QIP 2005. The sample pack's texts are in code page 1251, so these cases run as
 # a Russian Windows.
 
-SEARCH_METHOD="Выберите метод поиска QIP\`а:"
-SIMPLE_SEARCH="Упрощенный поиск:"
 COPY_CHOICE="Выберите копию QIP\`а для установки:"
 INSTALL_MODE="Выберите режим установки для смайл-пака:"
 SKINS_LIST="Отметьте скины в которые нужно установить смайл-пак:"
@@ -75,15 +73,16 @@ expect_found_notice() {  # expect_found_notice MESSENGER-FOLDER
         information none
 }
 
-# The QIP Infium installation is not built yet: a notice says so and the
-# wizard ends.
-expect_infium_notice() {
+# QIP Infium has no install-mode page: its installation runs at once and ends
+# with its report, which has no owner.
+expect_infium_installation() {
     local box
     box=$(robot box)
-    expect_eq "$WARNING_TITLE|myWindow" "$(field title "$box")|$(field owner "$box")" \
-        "title and owner of the QIP Infium notice"
-    expect_contains "$(field text "$box")" "cannot install into QIP Infium yet"
+    expect_eq "Отчет о копировании...|none" "$(field title "$box")|$(field owner "$box")" \
+        "title and owner of the QIP Infium report"
     robot answer ok
+    expect_contains "$(field text "$(robot box)")" "Хотите установить смайлы" "question"
+    robot answer no
     wait_velmora_exit
     expect_eq 0 "$VELMORA_EXIT" "exit code"
 }
@@ -207,7 +206,7 @@ check_running_infium() {  # check_running_infium KIND
     start_on_search_method_page
     search_running_copies
     expect_found_notice "$E2E_CASE_DIR/Infium"
-    expect_infium_notice
+    expect_infium_installation
 }
 
 test_running_infium() { check_running_infium infium; }
