@@ -34,6 +34,7 @@ WizardOperations MakeWizardPages(WizardWindow& window) {
     pages.InstallModePage = page(InstallModePage);
     pages.InstallIntoSkins = page(SkinsInstallPage);
     pages.InstallIntoInfium = page(InfiumInstallationMissing);
+    AddLogFileOperations(window.wizard, pages);
     return pages;
 }
 
