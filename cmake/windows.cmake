@@ -21,7 +21,7 @@ set_source_files_properties(resources/velmora.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/velmora.manifest")
 
 # Programs that only the end-to-end tests, the demo and the benchmark use.
-foreach(extra tests/e2e/robot examples/stand-ins bench)
+foreach(extra tests/e2e/robot tests/e2e/stand-ins examples/stand-ins bench)
     if(EXISTS ${CMAKE_SOURCE_DIR}/${extra}/CMakeLists.txt)
         add_subdirectory(${extra})
     endif()
