@@ -323,6 +323,12 @@ expect_exit_question() {  # expect_exit_question QUESTION TITLE
     expect_eq question "$(field 'icon kind' "$box")" "exit question icon"
 }
 
+# The closing question about LOG.txt, which a run that collected problems asks: answered No.
+decline_log() {
+    expect_contains "$(field text "$(robot box)")" "создать LOG-файл" "log question"
+    robot answer no
+}
+
 # Yes to the open exit question: the program ends at once with exit code 0 (a
 # further box would keep it running and fail the wait).
 answer_yes_and_expect_exit() {

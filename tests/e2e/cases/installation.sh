@@ -114,8 +114,7 @@ test_locked_target() {
     robot answer yes
     expect_contains "$(field text "$(robot box)")" "перезапустить QIP" "closing notice"
     robot answer ok
-    expect_contains "$(field text "$(robot box)")" "создать LOG-файл" "log question"
-    robot answer no
+    decline_log
     wait_velmora_exit
     unlock_file
     diff -r "$E2E_CASE_DIR/Skin2.before" "$INSTALL_QIP/Skins/Skin2" >/dev/null ||
