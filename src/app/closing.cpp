@@ -1,6 +1,7 @@
 // The questions at the end of an installation and the closing sequence of the run.
 
 #include "app/wizard.h"
+#include "report/log_file.h"
 #include "report/log_texts.h"
 
 namespace velmora {
@@ -41,6 +42,14 @@ void ShowFoundFolderNotice(Wizard& wizard) {
 
 bool AskAnotherInstall(Wizard& wizard) {
     return Ask(wizard, Text::AskAnotherInstall, BoxOwner::MainWindow) == BoxAnswer::Yes;
+}
+
+void AddLogFileOperations(Wizard& wizard, WizardOperations& operations) {
+    operations.WriteLogFile = [&wizard] {
+        WriteLogFile({wizard.sys.files, wizard.sys.dialogs, wizard.sys.host, wizard.text,
+                      wizard.pack, wizard.state.ProgramVersion, wizard.state});
+    };
+    operations.MailLogFile = [&wizard] { MailLogFile(wizard.sys.host, wizard.pack.AuthorEmail); };
 }
 
 void CloseWizard(Wizard& wizard, const WizardOperations& operations) {

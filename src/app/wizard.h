@@ -63,6 +63,10 @@ bool AskAnotherInstall(Wizard& wizard);
 void ShowFoundFolderNotice(Wizard& wizard);
 void CloseWizard(Wizard& wizard, const WizardOperations& operations);
 
+// Gives the closing sequence its LOG.txt operations: writing the file and mailing it to the
+// pack's author, over the wizard's records.
+void AddLogFileOperations(Wizard& wizard, WizardOperations& operations);
+
 // With a name: the partial load of that language, the texts the language page needs. With an
 // empty name: the full load of LanguageName.
 void LoadLanguage(Wizard& wizard, const std::string& name);

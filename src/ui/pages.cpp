@@ -17,6 +17,7 @@ WizardOperations MakeWizardPages(WizardWindow& window) {
     pages.InstallModePage = page(InstallModePage);
     pages.InstallIntoSkins = page(SkinsInstallPage);
     pages.InstallIntoInfium = page(InfiumInstallPage);
+    AddLogFileOperations(window.wizard, pages);
     return pages;
 }
 

@@ -2,10 +2,33 @@
 
 #include <stdexcept>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide.h"
 
 namespace velmora {
 namespace {
+
+// The file-version functions of version.dll, bound from the system folder on first use and
+// kept for the run. Missing ones stay empty, and then no file has a version.
+struct VersionFunctions {
+    DWORD(WINAPI* infoSize)(const wchar_t*, DWORD*) = nullptr;
+    BOOL(WINAPI* info)(const wchar_t*, DWORD, DWORD, void*) = nullptr;
+    BOOL(WINAPI* queryValue)(const void*, const wchar_t*, void**, UINT*) = nullptr;
+
+    bool complete() const { return infoSize && info && queryValue; }
+};
+
+const VersionFunctions& BoundVersionFunctions() {
+    static const VersionFunctions bound = [] {
+        VersionFunctions functions;
+        const HMODULE library = LoadSystemLibrary(L"version.dll");
+        Bind(library, "GetFileVersionInfoSizeW", functions.infoSize);
+        Bind(library, "GetFileVersionInfoW", functions.info);
+        Bind(library, "VerQueryValueW", functions.queryValue);
+        return functions;
+    }();
+    return bound;
+}
 
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE;
 const wchar_t kWindowClass[] = L"myWindow";
@@ -179,28 +202,28 @@ std::string GetText(HWND control) {
 }
 
 std::string GetFileVersionText(const std::string& path) {
+    const VersionFunctions& version = BoundVersionFunctions();
+    if (!version.complete()) return {};
     const std::wstring file = Wide(path);
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+    const DWORD size = version.infoSize(file.c_str(), &ignored);
     if (size == 0) return {};
     std::vector<char> info(size);
-    if (!GetFileVersionInfoW(file.c_str(), 0, size, info.data())) return {};
+    if (!version.info(file.c_str(), 0, size, info.data())) return {};
 
     WORD* translation = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation",
-                        reinterpret_cast<void**>(&translation), &length) ||
+    if (!version.queryValue(info.data(), L"\\VarFileInfo\\Translation",
+                            reinterpret_cast<void**>(&translation), &length) ||
         length < 2 * sizeof(WORD)) {
         return {};
     }
     wchar_t key[64];
     wsprintfW(key, L"\\StringFileInfo\\%04X%04X\\FileVersion", translation[0], translation[1]);
-    wchar_t* version = nullptr;
-    if (!VerQueryValueW(info.data(), key, reinterpret_cast<void**>(&version), &length) ||
-        !version) {
+    wchar_t* text = nullptr;
+    if (!version.queryValue(info.data(), key, reinterpret_cast<void**>(&text), &length) || !text)
         return {};
-    }
-    return Utf8(version);
+    return Utf8(text);
 }
 
 }  // namespace velmora

@@ -297,18 +297,6 @@ accept_agreement() {
     wait_until yes checked "$AGREEMENT_BOX"
 }
 
-# From the start of the sample pack's wizard through the simplified search to its
-# found-folder notice, answered.
-walk_to_found_notice() {
-    start_velmora
-    wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
-    next_page "$ABOUT_PACK"
-    accept_agreement
-    next_page "$PACK_INFO"
-    next_page "$SEARCH_METHOD"
-    search_again
-}
-
 # From the search-method page: the simplified search, and its found-folder notice answered.
 search_again() {
     next_page "$SIMPLE_SEARCH"
@@ -344,6 +332,12 @@ expect_exit_question() {  # expect_exit_question QUESTION TITLE
     expect_eq question "$(field 'icon kind' "$box")" "exit question icon"
 }
 
+# The closing question about LOG.txt, which a run that collected problems asks: answered No.
+decline_log() {
+    expect_contains "$(field text "$(robot box)")" "создать LOG-файл" "log question"
+    robot answer no
+}
+
 # Yes to the open exit question: the program ends at once with exit code 0 (a
 # further box would keep it running and fail the wait).
 answer_yes_and_expect_exit() {
@@ -373,6 +367,72 @@ start_standin() {  # start_standin KIND FOLDER
         kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)) ||
             fail "the stand-in $1 in $2 showed no window"
         sleep 0.1
+    done
+}
+
+# ---- QIP 2005 and the way to its installation ------------------------------------
+
+INSTALL_SKINS_CAPTION="Отметьте скины в которые нужно установить смайл-пак:"
+
+# A QIP 2005 folder of our own, with the stand-in running from it: five skins, each holding
+# smiles of another pack, a file in a sub-folder, and an old smile.gif of the same name as one
+# of the sample pack's.
+make_qip_2005() {
+    INSTALL_QIP=$E2E_CASE_DIR/QIP
+    local skin kind
+    for skin in 1 2 3 4 5; do
+        for kind in Animated Static; do
+            local folder="$INSTALL_QIP/Skins/Skin$skin/Smilies/$kind"
+            mkdir -p "$folder/keep"
+            printf 'old pack %s\r\n' "$skin" >"$folder/_define.ini"
+            printf 'old' >"$folder/old.gif"
+            printf 'old' >"$folder/smile.gif"
+            printf 'kept' >"$folder/keep/note.txt"
+        done
+    done
+    cp -r "$INSTALL_QIP" "$E2E_CASE_DIR/QIP.before"
+    start_standin qip "$INSTALL_QIP"
+}
+
+# From the about-program page of the sample pack to the found-folder notice of the simplified
+# search, answered.
+pages_to_found_notice() {
+    wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
+    next_page "$ABOUT_PACK"
+    accept_agreement
+    next_page "$PACK_INFO"
+    next_page "$SEARCH_METHOD"
+    search_again
+}
+
+# From the start (without a Language folder) to the found-folder notice, answered.
+walk_to_found_notice() {
+    start_velmora
+    pages_to_found_notice
+}
+
+# From the install-mode page on to the skins list; MODE is the install-mode radio to pick
+# (1044 full, 1045 lite).
+mode_to_skins_list() {  # mode_to_skins_list MODE
+    wait_until "Выберите режим установки для смайл-пака:" text "$PAGE_CAPTION"
+    robot click "$1"
+    wait_until yes checked "$1"
+    next_page "$INSTALL_SKINS_CAPTION"
+}
+
+walk_to_skins_list() {  # walk_to_skins_list MODE
+    walk_to_found_notice
+    mode_to_skins_list "$1"
+}
+
+# Marks the named skins in the list, whatever order the folder listed them in.
+mark_skins() {  # mark_skins NAME...
+    local lines name index
+    mapfile -t lines < <(robot list 1029)
+    for name in "$@"; do
+        for index in "${!lines[@]}"; do
+            [[ ${lines[$index]} == "$name" ]] && robot select 1029 "$index"
+        done
     done
 }
 

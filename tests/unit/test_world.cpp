@@ -47,6 +47,11 @@ FileText LockedFile::ReadText(const std::string& path) {
     return PosixFiles::ReadText(path);
 }
 
+FileStatus LockedFile::WriteText(const std::string& path, const std::string& text) {
+    if (IsLocked(path)) return FileStatus::Failed("The file is in use");
+    return PosixFiles::WriteText(path, text);
+}
+
 bool LockedFile::CopyFileOver(const std::string& from, const std::string& to) {
     return !IsLocked(from) && !IsLocked(to) && PosixFiles::CopyFileOver(from, to);
 }

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Windows XP SP3 is the floor: the program may import only from DLLs that XP has, no
-# api-ms-win-* sets, and none of the functions that came with later Windows.
+# api-ms-win-* sets, and none of the functions that came with later Windows. The DLLs are
+# also only those that Windows maps from its own folder whatever lies next to the program
+# (the known DLLs, and comctl32 through the manifest): version.dll, for one, is not among
+# them and is loaded at run time. SetDllDirectoryW (XP SP1) and SetDefaultDllDirectories
+# (later) are looked up at run time too.
 # Usage: check_xp_imports.sh <program.exe>
 set -u
 exe=$1
 dump=$(i686-w64-mingw32-objdump -p "$exe") || { echo "FAIL: cannot read $exe"; exit 1; }
 
-allowed_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|shell32|user32|version)\.dll$'
+allowed_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|shell32|user32)\.dll$'
 denied_functions=(
     GetTickCount64 InitializeSRWLock AcquireSRWLockExclusive AcquireSRWLockShared
     ReleaseSRWLockExclusive ReleaseSRWLockShared TryAcquireSRWLockExclusive
@@ -19,7 +23,8 @@ denied_functions=(
     GetSystemTimePreciseAsFileTime QueryFullProcessImageNameW GetLocaleInfoEx
     LCMapStringEx CompareStringEx GetUserDefaultLocaleName CancelIoEx SetThreadErrorMode
     GetErrorMode RegGetValueW RegDeleteTreeW SHGetKnownFolderPath TaskDialog
-    TaskDialogIndirect SetProcessDPIAware GetDpiForWindow)
+    TaskDialogIndirect SetProcessDPIAware GetDpiForWindow SetDllDirectoryW SetDllDirectoryA
+    SetDefaultDllDirectories AddDllDirectory)
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

@@ -40,7 +40,7 @@ class PosixClock : public Clock {
     uint32_t now = 0;
 };
 
-// A host whose facts are set by the caller. A restart is only counted.
+// A host whose facts are set by the caller. A restart is only counted, a mail only kept.
 class PosixHost : public Host {
   public:
     explicit PosixHost(std::string programFolder) : folder_(std::move(programFolder)) {}
@@ -49,10 +49,12 @@ class PosixHost : public Host {
     std::vector<std::string> Arguments() override { return arguments; }
     WindowsVersion GetWindowsVersion() override { return version; }
     void RestartSystem() override { ++restarts; }
+    void SendMail(const MailMessage& message) override { mails.push_back(message); }
 
     std::vector<std::string> arguments;
-    WindowsVersion version{5, 1};
+    WindowsVersion version{5, 1, 2600};
     int restarts = 0;
+    std::vector<MailMessage> mails;
 
   private:
     std::string folder_;

@@ -36,7 +36,7 @@ WindowsVersion Win32Host::GetWindowsVersion() {
     OSVERSIONINFOW info = {};
     info.dwOSVersionInfoSize = sizeof info;
     if (!GetVersionExW(&info)) return {};
-    return {info.dwMajorVersion, info.dwMinorVersion};
+    return {info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
 }
 
 void Win32Host::RestartSystem() {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <mapi.h>
+
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -69,12 +71,35 @@ class Win32Registry : public Registry {
 // The full path of the running executable.
 std::wstring ProgramFilePath();
 
+// Simple MAPI, the system's mail client. Whether the system enables it is found out on the
+// first mail, and only then is MAPI32.DLL loaded, from the system folder; that is decided once
+// for the run, and the library is released with this object, at the end of the run.
+class SimpleMapi {
+  public:
+    SimpleMapi() = default;
+    ~SimpleMapi();
+    SimpleMapi(const SimpleMapi&) = delete;
+    SimpleMapi& operator=(const SimpleMapi&) = delete;
+
+    // Shows the message in the client's compose window; without a client nothing happens.
+    void Send(const MailMessage& message);
+
+  private:
+    bool bound_ = false;
+    HMODULE library_ = nullptr;
+    LPMAPISENDMAIL sendMail_ = nullptr;
+};
+
 class Win32Host : public Host {
   public:
     std::string ProgramFolder() override;
     std::vector<std::string> Arguments() override;
     WindowsVersion GetWindowsVersion() override;
     void RestartSystem() override;
+    void SendMail(const MailMessage& message) override { mail_.Send(message); }
+
+  private:
+    SimpleMapi mail_;
 };
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 
 #include <tlhelp32.h>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide.h"
 
 namespace velmora {
@@ -19,13 +20,6 @@ struct ToolHelp {
     BOOL(WINAPI* moduleFirst)(HANDLE, MODULEENTRY32W*) = nullptr;
     BOOL(WINAPI* moduleNext)(HANDLE, MODULEENTRY32W*) = nullptr;
 };
-
-template <typename Function>
-void Bind(HMODULE library, const char* name, Function& function) {
-    // Through the generic function pointer type, which any function pointer converts to.
-    function =
-        reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
 
 const ToolHelp& BoundToolHelp() {
     static const ToolHelp bound = [] {

@@ -6,9 +6,11 @@
 #include <objbase.h>
 
 #include "app/wizard.h"
+#include "platform/win32/system_library.h"
 #include "ui/pages.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    velmora::RestrictDllSearch();
     InitCommonControls();
     CoInitialize(nullptr);  // the shell's folder browser needs it
 

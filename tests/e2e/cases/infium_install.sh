@@ -136,6 +136,7 @@ test_other_pack_and_failed_copy() {
     expect_infium_report "ОШИБКА ПРИ УСТАНОВКЕ!!!"
     expect_another_install_question
     robot answer no
+    decline_log
     wait_velmora_exit
     unlock_file
     diff -r "$E2E_CASE_DIR/Smilies.before/$INFIUM_PACK full" "$INFIUM_SMILIES/$INFIUM_PACK full" >/dev/null ||
@@ -159,6 +160,7 @@ test_unsafe_pack_name() {
     expect_eq error "$(field 'icon kind' "$box")" "icon of the refusal"
     expect_contains "$(field text "$box")" '"..\..\x 1.0"' "refusal"
     robot answer ok
+    decline_log
     wait_velmora_exit
     diff -r "$E2E_CASE_DIR/Infium.before" "$INFIUM" >/dev/null || fail "the messenger's folder changed"
     [[ -z $(find "$E2E_CASE_DIR" -maxdepth 2 -name 'x 1.0*') ]] || fail "a folder was made outside Smilies"

@@ -90,9 +90,9 @@ test_short_define_file() {
     expect_eq error "$(field 'icon kind' "$box")" "box icon"
     expect_eq none "$(field owner "$box")" "box owner"
     expect_eq yes "$(field topmost "$box")" "box is system-modal (topmost)"
-    # The error goes to the log, but the program cannot write LOG.txt yet and
-    # so offers nothing: OK ends the run.
+    # The error goes to the log, which the end of the run offers to write.
     robot answer ok
+    decline_log
     wait_velmora_exit
     expect_eq 0 "$VELMORA_EXIT" "exit code"
 }
@@ -123,7 +123,11 @@ test_wrong_declared_count() {
     info=$(robot text 'edit#1')
     expect_contains "$info" "${count_line}36\\r\\n" "pack information"
     expect_contains "$info" " Кол-во анимированных смайлов (Легкая версия): 30\\r\\n" "pack information"
-    quit_wizard
+    # The correction is logged, and the end of the run offers LOG.txt.
+    robot click "$EXIT_BUTTON"
+    robot answer yes
+    decline_log
+    wait_velmora_exit
 
     start_on_about_program_page TESTMODE
     next_page "$ABOUT_PACK"
