@@ -12,13 +12,25 @@ set(XP_LINK_OPTIONS
 
 target_compile_definitions(velmora_core PUBLIC ${XP_DEFINITIONS})
 
-file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp src/ui/*.cpp)
-add_executable(Velmora WIN32 ${WIN32_SOURCES} resources/velmora.rc)
+# The platform's Windows side, shared by the wizard and the console pack checker.
+file(GLOB WIN32_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
+list(FILTER WIN32_PLATFORM_SOURCES EXCLUDE REGEX "/winmain\\.cpp$")
+add_library(velmora_win32 STATIC ${WIN32_PLATFORM_SOURCES})
+target_link_libraries(velmora_win32 PUBLIC velmora_core)
+
+file(GLOB UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
+add_executable(Velmora WIN32 src/platform/win32/winmain.cpp ${UI_SOURCES} resources/velmora.rc)
 target_link_options(Velmora PRIVATE -municode ${XP_LINK_OPTIONS})
-target_link_libraries(Velmora PRIVATE velmora_core comctl32 shell32 ole32 advapi32 gdi32
+target_link_libraries(Velmora PRIVATE velmora_win32 comctl32 shell32 ole32 advapi32 gdi32
                       user32 kernel32)
+
+# velmora-check.exe, the pack author's checker for the command prompt.
+add_executable(velmora-check src/app/check/check_main_win32.cpp)
+target_link_options(velmora-check PRIVATE -municode ${XP_LINK_OPTIONS})
+target_link_libraries(velmora-check PRIVATE velmora_win32 shell32 ole32 advapi32 user32 kernel32)
 set_source_files_properties(resources/velmora.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/velmora.manifest")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/velmora.manifest"
+    COMPILE_DEFINITIONS "VELMORA_VERSION_NUMBERS=${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0;VELMORA_VERSION_TEXT=${PROJECT_VERSION}.lang")
 
 # Programs that only the end-to-end tests, the demo and the benchmark use.
 foreach(extra tests/e2e/robot tests/e2e/stand-ins examples/stand-ins bench)

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "app/unexpected_error.h"
+#include "app/version.h"
 #include "app/wizard.h"
 #include "platform/text_lines.h"
 
@@ -181,8 +182,8 @@ void Guarded(Work work, std::string& failure) {
 }  // namespace
 
 void RunWizard(Wizard& wizard, const WizardOperations& operations) {
-    wizard.state.ProgramVersion = "2.2.0.lang";
-    wizard.state.BuildDate = "22.10.2010";
+    wizard.state.ProgramVersion = kProgramVersion;
+    wizard.state.BuildDate = kBuildDate;
     wizard.state.AgreementAccepted = false;
     wizard.state.LanguagePending = true;
     if (!CheckWindowsVersion(wizard)) return;

@@ -98,7 +98,8 @@ make_prog_dir() {  # make_prog_dir [pack folder]
     fi
 }
 
-prog_dir() { echo "$E2E_CASE_DIR/prog"; }
+# The program's folder: the case's "prog", or E2E_PROG_DIR when a case set it.
+prog_dir() { echo "${E2E_PROG_DIR:-$E2E_CASE_DIR/prog}"; }
 
 # The bundled Language folder next to the program: the language page then lists
 # "Russian [Русский]" and "English [English]".
@@ -130,8 +131,10 @@ write_crlf_file() {  # write_crlf_file PATH LINE...
 # Starts Velmora.exe from the case's program folder in the background, in the
 # case's locale (LC_ALL as well: without it Wine keeps code page 1252).
 start_velmora() {  # start_velmora [arguments...]
-    (cd "$E2E_CASE_DIR/prog" && exec env LOCPATH="$E2E_RUN_DIR/locales" \
-        LANG="$E2E_LOCALE" LC_ALL="$E2E_LOCALE" wine "$E2E_CASE_DIR/prog/Velmora.exe" "$@") \
+    local prog
+    prog=$(prog_dir)
+    (cd "$prog" && exec env LOCPATH="$E2E_RUN_DIR/locales" \
+        LANG="$E2E_LOCALE" LC_ALL="$E2E_LOCALE" wine "$prog/Velmora.exe" "$@") \
         >>"$E2E_CASE_DIR/velmora.log" 2>&1 &
     VELMORA_PID=$!
 }
