@@ -1,0 +1,144 @@
+// The pack author's guide: its examples are the files of docs/pack-format, and each of them
+// means to the program what the guide says.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "install/copy_smiles.h"
+#include "install/infium_names.h"
+#include "install/version_record.h"
+#include "pack/pack_data.h"
+#include "pack/pack_texts.h"
+#include "pack/smp_ini.h"
+#include "platform/text_lines.h"
+#include "test_world.h"
+
+namespace velmora::test {
+namespace {
+
+const std::filesystem::path kExamples = std::filesystem::path(VELMORA_DOCS) / "pack-format";
+
+std::string Bytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string Example(const std::string& name) {
+    return Bytes(kExamples / name);
+}
+
+// The lines, each ended by CR LF.
+std::string WindowsText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+// A block that follows "<!-- example: docs/pack-format/NAME -->" is that file; any other
+// block is a command line, marked as such.
+TEST(PackFormatGuide, EveryExampleIsItsFileAndEveryFileIsShown) {
+    const std::vector<std::string> lines = SplitLines(Bytes(VELMORA_DOCS "/pack-format.md"));
+    const std::string marker = "<!-- example: docs/pack-format/";
+    std::set<std::string> shown;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].rfind("```", 0) != 0) continue;
+        size_t end = i + 1;
+        while (end < lines.size() && lines[end] != "```")
+            ++end;
+        const std::string block = WindowsText({lines.begin() + i + 1, lines.begin() + end});
+        const std::string before = i > 0 ? lines[i - 1] : "";
+        if (before.rfind(marker, 0) == 0 && before.size() > marker.size() + 4) {
+            const std::string name =
+                before.substr(marker.size(), before.size() - marker.size() - 4);
+            shown.insert(name);
+            EXPECT_EQ(block, Example(name)) << "the guide's block before line " << i + 1;
+        } else {
+            EXPECT_EQ(lines[i], "```cmd") << "an example without its file at line " << i + 1;
+        }
+        i = end;
+    }
+    // The files read alike in every code page, with the line ends of Windows.
+    for (const auto& entry : std::filesystem::directory_iterator(kExamples)) {
+        const std::string name = entry.path().filename().string();
+        const std::string bytes = Bytes(entry.path());
+        EXPECT_TRUE(shown.count(name)) << name << " is not shown in the guide";
+        EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char c) { return c > 0; })) << name;
+        EXPECT_EQ(bytes, WindowsText(SplitLines(bytes))) << name;
+    }
+}
+
+TEST(PackFormatGuide, TheExamplePackIsSoundAndInstallsAsTheGuideSays) {
+    TestWorld world;
+    Files& files = world.realFiles;
+    world.WriteBytes("Source SMP\\SMP.ini", Example("SMP.ini"));
+    // The smile folders as the guide lays them out: each full set holds the smiles its
+    // _define.ini lists; each lite folder holds DeleteLite.ini and the _define.ini of the rest.
+    const std::vector<std::string> leftOut = SplitLines(Example("DeleteLite.ini"));
+    std::string liteList;
+    for (const std::string& line : SplitLines(Example("_define.ini"))) {
+        const std::string stem = line.substr(0, line.find('.'));
+        if (std::find(leftOut.begin(), leftOut.end(), stem) == leftOut.end())
+            liteList += line + "\r\n";
+        world.WriteBytes("Source SMP\\Animated Single Full Light\\" + stem + ".gif", "");
+        world.WriteBytes("Source SMP\\Static Single Full Light\\" + stem + ".bmp", "");
+    }
+    for (const std::string kind : {"Source SMP\\Animated", "Source SMP\\Static"}) {
+        world.WriteBytes(kind + " Single Full Light\\_define.ini", Example("_define.ini"));
+        world.WriteBytes(kind + " Lite Dark\\_define.ini", liteList);
+        world.WriteBytes(kind + " Lite Dark\\DeleteLite.ini", Example("DeleteLite.ini"));
+    }
+
+    // SMP.ini: a "fulllite" pack of both kinds that asks for its agreement, whose counts agree
+    // with its folders: neither check has anything to say.
+    PackDescription& pack = world.wizard.pack;
+    const PackChecks checks = world.Checks();
+    ASSERT_TRUE(LoadPackDescription(checks, pack));
+    EXPECT_EQ(ModeOf(pack), kFullLiteMode);
+    EXPECT_EQ(pack.SmileKinds, 0);
+    EXPECT_TRUE(pack.AgreementRequired);
+    EXPECT_TRUE(IsWebAddress(pack.AuthorWebPage));
+    EXPECT_EQ(ValidatePackData(checks, world.wizard.text, kFullLiteMode, pack).code, 0);
+    // The lite step deletes each smile DeleteLite.ini names, and leaves the declared lite set.
+    const std::string full = world.Path("Source SMP\\Animated Single Full Light");
+    const std::string lite = world.Path("Source SMP\\Animated Lite Dark");
+    EXPECT_EQ(RemoveLiteSmiles(files, full, lite, true),
+              CountFileLines(files, lite + "/DeleteLite.ini").lines);
+    EXPECT_EQ(CountSmileFiles(files, full, true), CountValue(pack.AnimatedLiteDarkCount));
+
+    // aboutSP.ini and LiteStr.ini: English for a user of English.txt, Russian for the
+    // built-in language; both pass the test-mode check of their format.
+    const struct {
+        const char* name;
+        const char* english;
+    } texts[] = {{"LiteStr.ini", "Full version: all 5 smiles.\r\n"},
+                 {"aboutSP.ini", "Sunny Smiles 1.1, free for personal use.\r\n"}};
+    for (const auto& t : texts) {
+        const std::vector<std::string> lines = SplitLines(Example(t.name));
+        EXPECT_EQ(ReadLanguageSection(lines, "English.txt").rfind(t.english, 0), 0u) << t.name;
+        EXPECT_EQ(ReadLanguageSection(lines, "Russian").rfind("(Here the same ", 0), 0u) << t.name;
+        world.WriteBytes("Source SMP\\aboutSP.ini", Example(t.name));
+        CheckAboutFile(checks, world.wizard.text);
+    }
+    EXPECT_TRUE(world.dialogs.shown.empty());
+    EXPECT_TRUE(world.wizard.state.ErrorLog.empty());
+
+    // QIP Infium: the older versions listed are offered; the record of the full set's animated
+    // folder is the example, byte for byte.
+    const std::vector<InfiumVariant> variants = InfiumVariantsOf(pack);
+    EXPECT_EQ(ReadOldVersionList(SplitLines(Example("Old_Version_for_Erase.ini")), variants),
+              (std::vector<std::string>{"Sunny Smiles 1.0 full 15.12.2009",
+                                        "Sunny Smiles 1.0 lite 15.12.2009"}));
+    const std::string record = (kExamples / kVersionRecordName).string();
+    EXPECT_EQ(ReadVersionRecord(files, record, RecordField::Identity), variants[0].identity);
+    WriteVersionRecord(files, world.folder, variants[0].identity, "Animated",
+                       pack.AnimatedFullLightCount);
+    EXPECT_EQ(Bytes(world.folder + "/" + kVersionRecordName), Example(kVersionRecordName));
+}
+
+}  // namespace
+}  // namespace velmora::test
