@@ -63,7 +63,12 @@ if ! { cmake --preset windows >/dev/null && cmake --build --preset windows; }; t
 fi
 
 echo "== Windows XP as the floor"
-if tests/windows/check_xp_imports.sh build/windows/Velmora.exe; then count 1 0; else count 0 1; fi
+for exe in Velmora.exe velmora-check.exe; do
+    if tests/windows/check_xp_imports.sh "build/windows/$exe"; then count 1 0; else count 0 1; fi
+done
+
+echo "== The release zip"
+if tools/release.sh --from build/windows --out build/release; then count 1 0; else count 0 1; fi
 
 if [ "$WINE_BUILD_PRESET" != windows ]; then
     echo "== 64-bit test build"

@@ -1,22 +1,31 @@
-// The files that ship with the program: the sample pack's description and the English texts.
+// The files that ship with the program: the sample pack and the English texts.
 
 #include <gtest/gtest.h>
 
 #include "lang/language_list.h"
-#include "pack/smp_ini.h"
+#include "report/pack_check.h"
 #include "test_world.h"
 
 namespace velmora::test {
 namespace {
 
-TEST(ShippedFiles, SamplePackDescriptionIsSound) {
+// The sample pack passes the author's check in both shipped languages; a command line the
+// checker cannot follow says so and checks nothing.
+TEST(ShippedFiles, SamplePackPassesTheAuthorsCheck) {
     PosixFiles files;
-    ScriptedDialogs dialogs;
-    ProblemLog log;
-    PackDescription pack;
-    EXPECT_TRUE(LoadPackDescription({files, dialogs, VELMORA_EXAMPLES, false, log}, pack));
-    EXPECT_EQ(pack.PackType, "fulllite");
-    EXPECT_TRUE(pack.AgreementRequired);
+    std::string output;
+    for (const char* language : {"Russian", "English"}) {
+        EXPECT_EQ(RunPackCheck(files, {"--lang", language, VELMORA_EXAMPLES}, "2.2.0.lang", output),
+                  0)
+            << output;
+        EXPECT_NE(output.find(": Velmora Sunny Smiles 1.0\n"), std::string::npos) << output;
+    }
+    const std::vector<std::vector<std::string>> unusable = {
+        {}, {"--lang", "German", VELMORA_EXAMPLES}, {VELMORA_EXAMPLES, "more"}, {"/no/such/folder"}};
+    for (const std::vector<std::string>& arguments : unusable) {
+        EXPECT_EQ(RunPackCheck(files, arguments, "2.2.0.lang", output), 3);
+        EXPECT_EQ(output.rfind("velmora-check: ", 0), 0u) << output;
+    }
 }
 
 // The loader's rules are tested on made-up files; here a line missing or added anywhere in

@@ -12,15 +12,16 @@ unpack_release() {
     E2E_PROG_DIR=$E2E_CASE_DIR/$RELEASE_NAME
 }
 
-# velmora-check.exe run on the program folder: prints its output as UTF-8 (from the console's
-# code page of a Russian Windows, 866) and sets CHECK_STATUS.
-run_checker() {  # run_checker [arguments...]
-    local output
-    output=$(cd "$(prog_dir)" && env LOCPATH="$E2E_RUN_DIR/locales" LANG=ru_RU.UTF-8 \
+# velmora-check.exe run on the program folder: its output, as UTF-8 (from the console's code
+# page of a Russian Windows, 866), goes to the file; sets CHECK_STATUS.
+run_checker() {  # run_checker OUTPUT-FILE [arguments...]
+    local file=$1
+    shift
+    (cd "$(prog_dir)" && exec env LOCPATH="$E2E_RUN_DIR/locales" LANG=ru_RU.UTF-8 \
         LC_ALL=ru_RU.UTF-8 wine "$(prog_dir)/velmora-check.exe" "$@" \
-        "$(windows_path "$(prog_dir)")" 2>>"$E2E_CASE_DIR/check.log")
+        "$(windows_path "$(prog_dir)")") >"$file.866" 2>>"$E2E_CASE_DIR/check.log"
     CHECK_STATUS=$?
-    iconv -f CP866 -t UTF-8 <<<"$output" | tr -d '\r'
+    iconv -f CP866 -t UTF-8 "$file.866" | tr -d '\r' >"$file"
 }
 
 test_release_zip() {
@@ -43,10 +44,10 @@ test_release_zip() {
     next_page "$PACK_INFO"
     quit_wizard
 
-    local report
-    report=$(run_checker)
+    run_checker "$E2E_CASE_DIR/report"
     expect_eq 0 "$CHECK_STATUS" "velmora-check's status for the sample pack"
-    expect_contains "$report" "Название смайл-пака: Velmora Sunny Smiles 1.0" "velmora-check's report"
+    expect_contains "$(cat "$E2E_CASE_DIR/report")" "Название смайл-пака: Velmora Sunny Smiles 1.0" \
+        "velmora-check's report"
 }
 
 # The boxes the wizard shows until the page comes or the wizard ends, each as one line (its
@@ -110,14 +111,14 @@ test_checker_reports_what_test_mode_shows() {
             add_language_folder
             head -n 60 "$E2E_EXAMPLES/Language/English.txt" >"$(prog_dir)/Language/English.txt" ;;
         esac
-        local shown report
-        shown=$(test_mode_findings)
+        local shown=$E2E_CASE_DIR/$fault.shown report=$E2E_CASE_DIR/$fault.report
+        test_mode_findings >"$shown"
         robot_try --timeout 0 wait-window myWindow '*' >/dev/null && quit_wizard
         wait_velmora_exit
-        report=$(run_checker)
+        run_checker "$report"
         expect_eq "$expected_status" "$CHECK_STATUS" "velmora-check's status ($fault)"
-        [[ -n $shown ]] || fail "the wizard showed nothing ($fault)"
-        expect_eq "$shown" "$(sed '/^$/,$d' <<<"$report")" "findings ($fault)"
+        [[ -s $shown ]] || fail "the wizard showed nothing ($fault)"
+        expect_eq "$(cat "$shown")" "$(sed '/^$/,$d' "$report")" "findings ($fault)"
     done
 }
 
