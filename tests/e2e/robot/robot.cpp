@@ -351,8 +351,8 @@ std::wstring IconKindOf(const Options& options, HWND box) {
     // The best likeness wins (the question and the information icon share
     // their round shape). A box that has just opened may not be painted yet.
     PollUntil(std::min<DWORD>(options.timeout, 5000), [&] {
-        RECT client;
-        GetClientRect(icon, &client);
+        RECT client = {};
+        if (!GetClientRect(icon, &client)) return false;
         POINT corner = {0, 0};
         ClientToScreen(icon, &corner);
         int width = client.right, height = client.bottom;
@@ -944,6 +944,9 @@ int wmain(int argc, wchar_t** argv) {
     } catch (const Failure& error) {
         std::wstring command = args.empty() ? L"" : args[0] + L": ";
         WriteBytes(STD_ERROR_HANDLE, ToUtf8(L"robot: " + command + error.reason + L"\n"));
+        return 1;
+    } catch (const std::exception& error) {
+        WriteBytes(STD_ERROR_HANDLE, std::string("robot: unexpected error: ") + error.what() + "\n");
         return 1;
     }
 }
