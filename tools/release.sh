@@ -36,9 +36,9 @@ if [ -z "$from" ]; then
     from=$top/build/windows
 fi
 
-# Text files for Notepad: CR LF, and the Russian one marked as UTF-8, which Windows XP's
-# Notepad reads by that mark.
-crlf() { sed 's/\r*$/\r/' "$1"; }
+# Text files for Notepad: the version filled in, CR LF, and the Russian one marked as UTF-8,
+# which Windows XP's Notepad reads by that mark.
+crlf() { sed "s/@VERSION@/$version/g; s/\r*\$/\r/" "$1"; }
 
 name=Velmora-$version
 stage=$(mktemp -d)
