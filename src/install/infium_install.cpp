@@ -22,6 +22,8 @@ struct Kind {
     int missing = 0;  // source folders without their _define.ini: the kind is not installed
     int copied = 0;   // running on across both variants
     int failures = 0;
+
+    bool Installs() const { return present && missing == 0; }
 };
 
 class InfiumInstallation {
@@ -49,7 +51,7 @@ class InfiumInstallation {
         const bool bothKinds = job_.pack.SmileKinds == 0;
         view_.StartProgress({true, bothKinds, 2, bothKinds ? 0 : 40}, clock_);
         for (int k = 0; k < 2; ++k) {
-            if (kinds_[k].present && kinds_[k].missing == 0) InstallKind(kinds_[k]);
+            if (kinds_[k].Installs()) InstallKind(kinds_[k]);
             if (bothKinds) view_.ShowOverall(k + 1);
         }
         ShowReport();
@@ -66,7 +68,7 @@ class InfiumInstallation {
         Kind kind;
         kind.animated = animated;
         kind.name = animated ? "Animated" : "Static";
-        kind.present = animated ? HasAnimatedSmiles(pack) : HasStaticSmiles(pack);
+        kind.present = HasSmilesOfKind(pack, animated);
         kind.second = animated ? variants_.size() > 1
                                : InstallsSecondStatic(pack, variants_.size());
         kind.fullLight = base + " Single Full Light";
@@ -141,7 +143,7 @@ class InfiumInstallation {
     // that keeps anything stays and is filled again.
     void RemoveOwnFolders() {
         for (const Kind& kind : kinds_) {
-            if (!kind.present || kind.missing > 0) continue;
+            if (!kind.Installs()) continue;
             for (size_t v = 0; v < variants_.size(); ++v) {
                 const std::string folder = Folder(v, kind.animated);
                 if (!job_.files.IsFolder(folder)) continue;
@@ -153,7 +155,7 @@ class InfiumInstallation {
 
     void MakeFolders() {
         for (const Kind& kind : kinds_) {
-            if (!kind.present || kind.missing > 0) continue;
+            if (!kind.Installs()) continue;
             job_.files.MakeFolders(Folder(0, kind.animated));
             if (kind.second) job_.files.MakeFolders(Folder(1, kind.animated));
         }

@@ -52,7 +52,7 @@ InfiumNames ChooseInfiumNames(Files& files, const std::string& smiliesFolder,
         names.firstSamePack.clear();
         bool clash = false;
         for (const bool animated : {true, false}) {
-            if (animated ? !HasAnimatedSmiles(pack) : !HasStaticSmiles(pack)) continue;
+            if (!HasSmilesOfKind(pack, animated)) continue;
             for (const InfiumVariant& variant : variants) {
                 const std::string name = InfiumFolderName(variant, names.renames, animated);
                 const std::string folder = smiliesFolder + "\\" + name;

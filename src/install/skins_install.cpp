@@ -17,10 +17,6 @@ struct Kind {
 const Kind kKinds[] = {{true, "\\Smilies\\Animated", "Animated"},
                        {false, "\\Smilies\\Static", "Static"}};
 
-bool HasKind(const PackDescription& pack, bool animated) {
-    return animated ? HasAnimatedSmiles(pack) : HasStaticSmiles(pack);
-}
-
 // What one kind came to in one skin.
 struct KindOutcome {
     int copied = 0;
@@ -68,7 +64,7 @@ class SkinsInstallation {
         KindVariant variants[2];
         int missing[2] = {0, 0};
         for (int k = 0; k < 2; ++k) {
-            if (!HasKind(pack, kKinds[k].animated)) continue;
+            if (!HasSmilesOfKind(pack, kKinds[k].animated)) continue;
             variants[k] = ChooseKindVariant(pack, wizard_.sys.host.ProgramFolder(),
                                             kKinds[k].animated, wizard_.state.ModeChoice);
             missing[k] = MissingSources(variants[k]);
@@ -76,7 +72,7 @@ class SkinsInstallation {
         }
         for (int k = 0; k < 2; ++k) {
             failures_[k] = 0;
-            if (HasKind(pack, kKinds[k].animated)) {
+            if (HasSmilesOfKind(pack, kKinds[k].animated)) {
                 if (kKinds[k].animated) view_.ResetStaticBar();
                 words_[k] = variants[k].word;
                 if (missing[k] == 0) {
@@ -136,7 +132,7 @@ class SkinsInstallation {
         const Text lines[2][2] = {{Text::ReportAnimatedCopied, Text::ReportAnimatedErrors},
                                   {Text::ReportStaticCopied, Text::ReportStaticErrors}};
         for (int k = 0; k < 2; ++k) {
-            if (!HasKind(pack, kKinds[k].animated)) continue;
+            if (!HasSmilesOfKind(pack, kKinds[k].animated)) continue;
             report += "\r\n " + text[lines[k][0]] + " " + std::to_string(outcome_[k].copied) +
                       "\r\n " + text[lines[k][1]] + " " + std::to_string(failures_[k]);
         }

@@ -67,7 +67,7 @@ class DataCheck {
 
     bool IsExamined(FolderIndex index) const {
         const SmileFolder& folder = kFolders[index];
-        if (!(folder.animated ? HasAnimatedSmiles(pack_) : HasStaticSmiles(pack_))) return false;
+        if (!HasSmilesOfKind(pack_, folder.animated)) return false;
         if (!folder.liteDark) return true;
         if (mode_ == kSingleFamilyMode) return false;
         // A pack may leave out the static lite smiles by declaring none; the animated ones it

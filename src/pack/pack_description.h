@@ -41,6 +41,9 @@ inline bool HasAnimatedSmiles(const PackDescription& pack) {
 inline bool HasStaticSmiles(const PackDescription& pack) {
     return pack.SmileKinds <= 0;
 }
+inline bool HasSmilesOfKind(const PackDescription& pack, bool animated) {
+    return animated ? HasAnimatedSmiles(pack) : HasStaticSmiles(pack);
+}
 
 // The smiles of one kind that an installation copies, by the declared counts: the Single Full
 // Light set, and with both variants the Lite Dark set too. Added in 64 bits, since a pack

@@ -16,16 +16,10 @@ namespace {
 
 // The text in the console's code page (the OEM one when there is no console), with CR LF.
 std::string ConsoleBytes(const std::string& utf8) {
-    std::wstring text;
-    for (const wchar_t c : velmora::Wide(utf8)) text += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
-    UINT codePage = GetConsoleOutputCP();
-    if (codePage == 0) codePage = GetOEMCP();
-    const int size = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(size > 0 ? size : 0, '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                        size, nullptr, nullptr);
-    return bytes;
+    std::string text;
+    for (const char c : utf8) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const UINT codePage = GetConsoleOutputCP();
+    return velmora::Utf8ToCodePage(text, codePage ? codePage : GetOEMCP());
 }
 
 }  // namespace

@@ -52,7 +52,10 @@ std::string AnsiToUtf8(const std::string& ansi) {
     return Utf8(ToWide(CP_ACP, ansi));
 }
 std::string Utf8ToAnsi(const std::string& utf8) {
-    return FromWide(CP_ACP, Wide(utf8));
+    return Utf8ToCodePage(utf8, CP_ACP);
+}
+std::string Utf8ToCodePage(const std::string& utf8, UINT codePage) {
+    return FromWide(codePage, Wide(utf8));
 }
 
 std::string SystemErrorText(DWORD error) {

@@ -21,6 +21,7 @@ std::wstring WidePath(const std::string& utf8);
 // Characters the ANSI code page cannot hold become "?".
 std::string AnsiToUtf8(const std::string& ansi);
 std::string Utf8ToAnsi(const std::string& utf8);
+std::string Utf8ToCodePage(const std::string& utf8, UINT codePage);
 
 // The system's words for an error code, without the trailing line break.
 std::string SystemErrorText(DWORD error);
