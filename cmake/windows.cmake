@@ -28,8 +28,17 @@ target_link_libraries(Velmora PRIVATE velmora_win32 comctl32 shell32 ole32 advap
 add_executable(velmora-check src/app/check/check_main_win32.cpp)
 target_link_options(velmora-check PRIVATE -municode ${XP_LINK_OPTIONS})
 target_link_libraries(velmora-check PRIVATE velmora_win32 shell32 ole32 advapi32 user32 kernel32)
+# The manifest carries the project's version and asks for the common controls of the
+# program's own architecture: a 64-bit build that asked for the x86 ones would not start.
+if(MINGW_ARCH STREQUAL "x86_64")
+    set(VELMORA_MANIFEST_ARCH amd64)
+else()
+    set(VELMORA_MANIFEST_ARCH x86)
+endif()
+configure_file(resources/velmora.manifest.in resources/velmora.manifest @ONLY)
+target_include_directories(Velmora PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/resources)
 set_source_files_properties(resources/velmora.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/velmora.manifest"
+    OBJECT_DEPENDS "${CMAKE_CURRENT_BINARY_DIR}/resources/velmora.manifest"
     COMPILE_DEFINITIONS "VELMORA_VERSION_NUMBERS=${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0;VELMORA_VERSION_TEXT=${PROJECT_VERSION}.lang")
 
 # Programs that only the end-to-end tests, the demo and the benchmark use.

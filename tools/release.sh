@@ -23,10 +23,6 @@ done
 cd "$top"
 
 version=$(sed -n 's/^project(Velmora VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-grep -q "version=\"$version.0\"" resources/velmora.manifest || {
-    echo "release: the manifest's version is not $version.0" >&2
-    exit 1
-}
 
 if [ -z "$from" ]; then
     source tools/wine-arch.sh
