@@ -50,13 +50,13 @@ fi
 if [ "$which" != native ]; then
     echo "== Under Wine"
     describe_wine_arch
-    cmake --preset "$WINE_BUILD_PRESET" >/dev/null
-    cmake --build --preset "$WINE_BUILD_PRESET" >/dev/null
+    build_for_wine >/dev/null
     folder=$top/build/bench/wine
     make_pack "$folder/data"
     export BENCH_DATA=$folder/data BENCH_FIGURES=$folder/figures.txt
     export BENCH_ROUNDS=${BENCH_ROUNDS:-3}
     rm -f "$BENCH_FIGURES"
-    E2E_RUN_DIR=$folder E2E_CASE_TIMEOUT=3600 tests/e2e/run.sh "$WINE_BUILD_DIR" bench/wine_case.sh
+    E2E_RUN_DIR=$folder E2E_CASE_TIMEOUT=3600 tests/e2e/run.sh --robot "$WINE_ROBOT_DIR" "$WINE_BUILD_DIR" \
+        bench/wine_case.sh
     cat "$BENCH_FIGURES"
 fi

@@ -13,7 +13,10 @@ E2E_DEFAULT_WINDOWS=winxp
 # The bundled sample pack and language files.
 E2E_EXAMPLES=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../examples" && pwd)
 SAMPLE_PACK="$E2E_EXAMPLES/Source SMP"
-E2E_CASE_TIMEOUT=${E2E_CASE_TIMEOUT:-120}
+# The one bound of every wait, in seconds: for a window, a box, a control's value, a file
+# lock, the program's end. run.sh --wait raises it for a slow machine.
+E2E_WAIT=${E2E_WAIT:-30}
+E2E_CASE_TIMEOUT=${E2E_CASE_TIMEOUT:-240}
 
 E2E_CASE_NAMES=()
 E2E_CASE_FUNCTIONS=()
@@ -74,6 +77,43 @@ set_windows_version() {
         return 1
     fi
     [[ -z ${E2E_CASE_DIR:-} ]] || touch "$E2E_CASE_DIR/.windows-version-changed"
+}
+
+# The CPU a Windows program file is built for: i386 or x86_64.
+pe_machine() {  # pe_machine FILE
+    local header machine
+    header=$(od -An -tu4 -j 60 -N 4 "$1" | tr -d ' ')
+    machine=$(od -An -tx2 -j $((header + 4)) -N 2 "$1" | tr -d ' ')
+    case $machine in
+    014c) echo i386 ;;
+    8664) echo x86_64 ;;
+    *) echo "unknown ($machine)" ;;
+    esac
+}
+
+# True when the program under test is a 32-bit program in a 64-bit prefix, as on 64-bit
+# Windows: its system folder is then syswow64, and its registry view of HKLM\Software the
+# 32-bit one (Wow6432Node).
+program_under_wow64() {
+    [[ $WINEARCH == win64 && $(pe_machine "$E2E_BUILD_DIR/Velmora.exe") == i386 ]]
+}
+
+# The folder the program under test knows as its system folder, seen from Linux.
+program_system_folder() {
+    if program_under_wow64; then
+        echo "$WINEPREFIX/drive_c/windows/syswow64"
+    else
+        echo "$WINEPREFIX/drive_c/windows/system32"
+    fi
+}
+
+# `wine reg` on the registry as the program under test sees it.
+program_reg() {  # program_reg add|query|delete KEY ARGUMENTS...
+    if program_under_wow64; then
+        wine reg "$@" /reg:32
+    else
+        wine reg "$@"
+    fi
 }
 
 windows_path() {  # the path as a program in the prefix sees it
@@ -140,15 +180,15 @@ start_velmora() {  # start_velmora [arguments...]
 }
 
 # Waits for the program to end and sets VELMORA_EXIT to its Windows exit code
-# (wine passes it on, modulo 256). A program still running after the timeout,
-# or one that crashed, fails the case.
-wait_velmora_exit() {  # wait_velmora_exit [seconds]
-    local deadline=$((SECONDS + ${1:-15}))
+# (wine passes it on, modulo 256). A program still running after the wait, or one
+# that crashed, fails the case.
+wait_velmora_exit() {
+    local deadline=$((SECONDS + E2E_WAIT))
     while kill -0 "$VELMORA_PID" 2>/dev/null; do
         if ((SECONDS >= deadline)); then
             local title
             title=$(robot_try --timeout 0 box | sed -n 's/^title: //p')
-            fail "Velmora.exe still runs after ${1:-15} s${title:+ (box '$title' is open)}"
+            fail "Velmora.exe still runs after $E2E_WAIT s${title:+ (box '$title' is open)}"
         fi
         sleep 0.1
     done
@@ -162,11 +202,13 @@ wait_velmora_exit() {  # wait_velmora_exit [seconds]
 # ---- the robot -------------------------------------------------------------------
 
 # Runs a robot command and prints its output without Wine's CRs; returns the
-# robot's exit code.
+# robot's exit code. The robot waits E2E_WAIT unless the command says otherwise.
+# Wine's own errors are on, so that a robot that Wine fails to run says why.
 run_robot() {  # run_robot FILE-FOR-STDERR ARGUMENTS...
     local err=$1 status
     shift
-    wine "$E2E_ROBOT" "$@" 2>"$err" | tr -d '\r'
+    WINEDEBUG=-all,err+all wine "$E2E_ROBOT" --timeout $((E2E_WAIT * 1000)) "$@" 2>"$err" |
+        tr -d '\r'
     status=${PIPESTATUS[0]}
     tr -d '\r' <"$err" >>"$E2E_CASE_DIR/robot.log"
     return "$status"
@@ -180,20 +222,20 @@ robot_try() {
     return "$status"
 }
 
-# The same for a command that must succeed: a failure fails the case. Every failure of the
-# robot's own is named; now and then, though, a robot ends with status 1 and nothing said, as
-# if Wine never ran it (the cause is not known). Such a command is given once more, and
-# robot.log says so.
+# Why a robot command failed: the robot's own word, else the first of Wine's, else that
+# nothing was said.
+robot_reason() {  # robot_reason FILE-OF-STDERR
+    local said
+    said=$(tr -d '\r' <"$1" | grep -m 1 '^robot: ' || tr -d '\r' <"$1" | head -n 1)
+    echo "${said:-ended without a word}"
+}
+
+# The same for a command that must succeed: a failure fails the case.
 robot() {
     local err=$E2E_CASE_DIR/.robot-err.$BASHPID status
     run_robot "$err" "$@"
     status=$?
-    if ((status != 0)) && [[ ! -s $err ]]; then
-        echo "robot $*: ended with status $status and no message; given once more" >>"$E2E_CASE_DIR/robot.log"
-        run_robot "$err" "$@"
-        status=$?
-    fi
-    ((status == 0)) || fail "robot $*: $(tr -d '\r' <"$err" | head -n 1) (status $status)"
+    ((status == 0)) || fail "robot $*: $(robot_reason "$err") (status $status)"
     rm -f "$err"
 }
 
@@ -211,15 +253,40 @@ wait_until() {  # wait_until VALUE COMMAND ARGUMENTS...
 # its window (Escape, Enter in a dialog) would go down on the keyboard and up
 # as an event, and the server would repeat it for ever.
 send_keys() {  # send_keys X-WINDOW XDOTOOL-KEY-ARGUMENTS...
-    local window=$1 tries
+    local window=$1 deadline=$((SECONDS + E2E_WAIT))
     shift
-    for ((tries = 0; tries < 50; tries++)); do
-        [[ $(xdotool getwindowfocus 2>>"$E2E_CASE_DIR/xdotool.log") == "$window" ]] && break
+    until [[ $(xdotool getwindowfocus 2>>"$E2E_CASE_DIR/xdotool.log") == "$window" ]]; do
+        ((SECONDS < deadline)) || return 1
         xdotool windowfocus "$window" 2>>"$E2E_CASE_DIR/xdotool.log"
         sleep 0.05
     done
-    ((tries < 50)) || return 1
     xdotool key "$@" 2>>"$E2E_CASE_DIR/xdotool.log"
+}
+
+# The Linux processes that run a Windows program file. Not always the one `wine` was started
+# as: a 32-bit program in a 64-bit prefix runs in a process of its own.
+processes_running() {  # processes_running LINUX-PATH-OF-THE-PROGRAM
+    local exe
+    exe=$(windows_path "$1")
+    # Through the environment: awk -v would take the backslashes as escapes.
+    ps -eo pid=,args= -ww | EXE=$exe awk 'index($0, ENVIRON["EXE"]) { print $1 }'
+}
+
+# The visible X windows of a running Windows program, one a line.
+visible_x_windows_of() {  # visible_x_windows_of LINUX-PATH-OF-THE-PROGRAM
+    local pid
+    for pid in $(processes_running "$1"); do
+        xdotool search --onlyvisible --pid "$pid" 2>>"$E2E_CASE_DIR/xdotool.log"
+    done
+}
+
+# Waits until a program started from PATH shows a window; fails the case with WHAT otherwise.
+wait_for_x_window_of() {  # wait_for_x_window_of LINUX-PATH-OF-THE-PROGRAM WHAT
+    local deadline=$((SECONDS + E2E_WAIT))
+    until [[ -n $(visible_x_windows_of "$1") ]]; do
+        ((SECONDS < deadline)) || fail "$2 showed no window within $E2E_WAIT s"
+        sleep 0.1
+    done
 }
 
 # Presses a key as the keyboard would: the key goes to the program's window and
@@ -228,7 +295,7 @@ send_keys() {  # send_keys X-WINDOW XDOTOOL-KEY-ARGUMENTS...
 # open: the window must be the program's only visible one.
 press_key() {  # press_key KEY (an X key name: Escape, Return, Tab, ...)
     local windows
-    windows=$(xdotool search --onlyvisible --pid "$VELMORA_PID" 2>>"$E2E_CASE_DIR/xdotool.log")
+    windows=$(visible_x_windows_of "$(prog_dir)/Velmora.exe")
     [[ -n $windows && $windows != *$'\n'* ]] ||
         fail "press_key $1: Velmora.exe shows ${windows:+more than one window}${windows:-no window}"
     send_keys "$windows" "$1" || fail "xdotool could not press $1"
@@ -263,7 +330,7 @@ lock_file() {  # lock_file PATH MS
     local out=$E2E_CASE_DIR/lock.out
     wine "$E2E_ROBOT" lock "$(windows_path "$1")" "$2" >"$out" 2>>"$E2E_CASE_DIR/robot.log" &
     E2E_LOCK_PID=$!
-    local deadline=$((SECONDS + 10))
+    local deadline=$((SECONDS + E2E_WAIT))
     until grep -q locked "$out" 2>/dev/null; do
         kill -0 "$E2E_LOCK_PID" 2>/dev/null && ((SECONDS < deadline)) ||
             fail "could not lock $1: $(tail -n 1 "$E2E_CASE_DIR/robot.log")"
@@ -372,12 +439,7 @@ start_standin() {  # start_standin KIND FOLDER
     mkdir -p "$2"
     cp "$built" "$2/" || fail "cannot copy the stand-in $built"
     (cd "$2" && exec wine "$2/${built##*/}") >>"$E2E_CASE_DIR/standins.log" 2>&1 &
-    local pid=$! deadline=$((SECONDS + 15))
-    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)) ||
-            fail "the stand-in $1 in $2 showed no window"
-        sleep 0.1
-    done
+    wait_for_x_window_of "$2/${built##*/}" "the stand-in $1 in $2"
 }
 
 # ---- QIP 2005 and the way to its installation ------------------------------------

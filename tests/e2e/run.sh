@@ -1,36 +1,50 @@
 #!/usr/bin/env bash
 # End-to-end tests: runs the real Velmora.exe under Wine on a display of its own.
 #
-#   tests/e2e/run.sh <windows build dir> [case file...]
+#   tests/e2e/run.sh [--robot BUILD-DIR] [--wait SECONDS] <windows build dir> [case file...]
 #
 # Runs every case of tests/e2e/cases/*.sh (or only the files given), prints
 # "PASS <name>" or "FAIL <name>: <reason>" for each, and ends with the line
 # "e2e: N passed, M failed". Exits 0 only when every case passed. Each case
 # leaves its files, logs and (on failure) a screenshot in
-# <build dir>/e2e/cases/<name>/ (E2E_RUN_DIR moves <build dir>/e2e elsewhere);
-# E2E_CASE_TIMEOUT is the seconds a case may take (default 120). WINEARCH (win32 unless
-# set) is the prefix's architecture: win64 for a 64-bit build under 64-bit Wine, whose
-# `wine` must then come first on PATH (tools/wine-arch.sh arranges both).
+# <build dir>/e2e/cases/<name>/ (E2E_RUN_DIR moves <build dir>/e2e elsewhere).
+#
+# The windows build dir holds Velmora.exe and the other programs and DLLs that run as part
+# of it (stand-ins); --robot names the build whose robot.exe drives them (default: the
+# same). --wait is the bound of every single wait (default 30 s, E2E_WAIT);
+# E2E_CASE_TIMEOUT the seconds a whole case may take (default 240). WINEARCH (win32
+# unless set) is the prefix's architecture; for win64, the `wine` first on PATH must start
+# the 64-bit loader (tools/wine-arch.sh arranges both).
 set -u
 
 E2E_HOME=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$E2E_HOME/lib.sh"
 
 usage() {
-    echo "usage: $0 <windows build dir> [case file...]" >&2
+    echo "usage: $0 [--robot BUILD-DIR] [--wait SECONDS] <windows build dir> [case file...]" >&2
     exit 2
 }
 
+robot_build=""
+while [[ $# -ge 2 && $1 == --* ]]; do
+    case $1 in
+    --robot) robot_build=$2 ;;
+    --wait) [[ $2 =~ ^[1-9][0-9]*$ ]] || usage; E2E_WAIT=$2 ;;
+    *) usage ;;
+    esac
+    shift 2
+done
 [[ $# -ge 1 ]] || usage
 E2E_BUILD_DIR=$(cd "$1" 2>/dev/null && pwd) || usage
 shift
+robot_build=$(cd "${robot_build:-$E2E_BUILD_DIR}" 2>/dev/null && pwd) || usage
 
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 export WINEARCH=${WINEARCH:-win32} WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no prompts to install Mono or Gecko
 E2E_RUN_DIR=${E2E_RUN_DIR:-$E2E_BUILD_DIR/e2e}
 export WINEPREFIX=$E2E_RUN_DIR/prefix
-E2E_ROBOT=$E2E_BUILD_DIR/tests/e2e/robot/robot.exe
+E2E_ROBOT=$robot_build/tests/e2e/robot/robot.exe
 
 setup_failed() {
     echo "FAIL setup: $*"
@@ -46,8 +60,8 @@ start_display() {
         [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_RUN_DIR/xvfb.log" 2>&1 &
         E2E_XVFB_PID=$!
-        local tries
-        for ((tries = 0; tries < 100; tries++)); do
+        local deadline=$((SECONDS + E2E_WAIT))
+        while ((SECONDS < deadline)); do
             # The display is ours once its lock names our server: a run that
             # starts at the same moment may have taken :n, and then the socket
             # is there while our Xvfb is about to give up.

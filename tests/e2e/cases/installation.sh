@@ -121,8 +121,26 @@ test_locked_target() {
         fail "the skin after the error was installed"
 }
 
+GDI_QUOTA_KEY='HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Windows'
+
+# `wine reg` on the quota in a registry view: "" for the only one of a 32-bit prefix, /reg:64
+# or /reg:32 in a 64-bit prefix.
+gdi_quota_reg() {  # gdi_quota_reg VIEW add|query|delete ARGUMENTS...
+    local view=$1 verb=$2
+    shift 2
+    wine reg "$verb" "$GDI_QUOTA_KEY" /v GDIProcessHandleQuota "$@" ${view:+"$view"}
+}
+
+# The quota as `wine reg` shows it in a view ("REG_DWORD 0x..."), or nothing.
+gdi_quota_in_view() {  # gdi_quota_in_view VIEW
+    gdi_quota_reg "$1" query 2>/dev/null | tr -d '\r' |
+        sed -n 's/^ *GDIProcessHandleQuota *//p' | tr -s ' \t' ' '
+}
+
 # A pack of 600 animated smiles asks to raise the GDI quota; Yes writes 20000 as a DWORD under
-# HKEY_LOCAL_MACHINE, and the end of the run asks to restart Windows (answered No).
+# HKEY_LOCAL_MACHINE, and the end of the run asks to restart Windows (answered No). Windows
+# reads the quota from the 64-bit registry view: a 32-bit program on 64-bit Windows reads and
+# writes it there, so 20000 in its own 32-bit view (Wow6432Node) does not stop the question.
 test_gdi_quota() {
     use_locale ru_RU.UTF-8
     make_prog_dir "$SAMPLE_PACK"
@@ -135,7 +153,17 @@ test_gdi_quota() {
     SAMPLE_SMP_LINES[7]=600
     SAMPLE_SMP_LINES[11]=anim
     write_smp_ini "${SAMPLE_SMP_LINES[@]}"
-    wine reg delete 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Windows' /v GDIProcessHandleQuota /f >/dev/null 2>&1
+    local windows_view=""
+    [[ $WINEARCH == win64 ]] && windows_view=/reg:64
+    # The values go when the case ends, as it ends; the trap outlives this function's locals.
+    GDI_QUOTA_VIEWS=("$windows_view" /reg:32)
+    trap 'for view in "${GDI_QUOTA_VIEWS[@]}"; do gdi_quota_reg "$view" delete /f >/dev/null 2>&1; done' EXIT
+    gdi_quota_reg "$windows_view" add /t REG_DWORD /d 5000 /f >/dev/null 2>&1 ||
+        fail "cannot set the quota"
+    if program_under_wow64; then
+        gdi_quota_reg /reg:32 add /t REG_DWORD /d 20000 /f >/dev/null 2>&1 ||
+            fail "cannot set the quota in the 32-bit view"
+    fi
     make_qip_2005
 
     walk_to_found_notice  # a single pack has no install-mode page
@@ -155,14 +183,10 @@ test_gdi_quota() {
     expect_contains "$(field text "$(robot box)")" "Выполнить перезагрузку сейчас?" "restart question"
     robot answer no
     wait_velmora_exit
-    local value
-    value=$(wine reg query 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Windows' /v GDIProcessHandleQuota 2>/dev/null | tr -d '\r' | grep GDIProcessHandleQuota)
-    expect_contains "$value" "REG_DWORD" "quota value type"
-    expect_contains "$value" "0x4e20" "quota value"
-    wine reg delete 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Windows' /v GDIProcessHandleQuota /f >/dev/null 2>&1
+    expect_eq "REG_DWORD 0x4e20" "$(gdi_quota_in_view "$windows_view")" "quota Windows reads"
 }
 
 e2e_case "installation: marked skins only, each with its report and the new pack alone" test_marked_skins_only
 e2e_case "installation: the lite version" test_lite_version
 e2e_case "installation: a smile held open by another program" test_locked_target
-e2e_case "installation: 600 smiles raise the GDI quota and ask to restart" test_gdi_quota
+e2e_case "installation: 600 smiles raise the GDI quota in the 64-bit view, and ask to restart" test_gdi_quota

@@ -11,7 +11,7 @@ LOG_QUESTION="При установке смайл-пака были обнар�
 LOG_MAIL_QUESTION="Отправить LOG-файл на e-mail автору смайл-пака?"
 LOG_LANGUAGE_ENTRY="Broken.txt | Error in file, not for loading!"
 LOG_STANDINS=$E2E_BUILD_DIR/tests/e2e/stand-ins
-LOG_SYSTEM_FOLDER=$WINEPREFIX/drive_c/windows/system32
+LOG_SYSTEM_FOLDER=$(program_system_folder)
 LOG_MAPI_KEY='HKLM\SOFTWARE\Microsoft\Windows Messaging Subsystem'
 
 # The stand-in MAPI32.DLL in the system folder, with the registry value "MAPI" as given; both
@@ -23,13 +23,13 @@ use_standin_mapi() {  # use_standin_mapi MAPI-VALUE
     trap 'exit 1' TERM
     cp "$LOG_STANDINS/MAPI32.DLL" "$LOG_SYSTEM_FOLDER/mapi32.dll" || fail "cannot place the stand-in MAPI32.DLL"
     find "$LOG_SYSTEM_FOLDER" -maxdepth 1 -iname 'mapi32.dll.*' ! -iname '*.dll' -delete
-    wine reg add "$LOG_MAPI_KEY" /v MAPI /d "$1" /f >/dev/null 2>&1 || fail "cannot set MAPI to $1"
+    program_reg add "$LOG_MAPI_KEY" /v MAPI /d "$1" /f >/dev/null 2>&1 || fail "cannot set MAPI to $1"
 }
 
 restore_wine_mapi() {
     cp "$E2E_CASE_DIR/wine-mapi32.dll" "$LOG_SYSTEM_FOLDER/mapi32.dll"
     find "$LOG_SYSTEM_FOLDER" -maxdepth 1 -iname 'mapi32.dll.*' ! -iname '*.dll' -delete
-    wine reg add "$LOG_MAPI_KEY" /v MAPI /d 1 /f >/dev/null 2>&1
+    program_reg add "$LOG_MAPI_KEY" /v MAPI /d 1 /f >/dev/null 2>&1
 }
 
 # The file a stand-in wrote beside itself, whatever the letter case; empty when there is none.

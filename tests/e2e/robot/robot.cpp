@@ -21,6 +21,8 @@ namespace {
 
 const wchar_t kUsage[] =
     L"usage: robot [--timeout MS] [--main CLASS] [--until VALUE] COMMAND ARGS...\n"
+    L"--timeout bounds every wait of the command (default 30000), also for the program\n"
+    L"to answer a message (at least a second, so that --timeout 0 still gets an answer).\n"
     L"  wait-window CLASS TITLE|*   gone CLASS TITLE|*   windows\n"
     L"  box   answer ok|cancel|yes|no|abort|retry|ignore|close|help|tryagain|continue\n"
     L"  text C   enabled C   visible C   checked C   click C   list C   selected C\n"
@@ -35,8 +37,14 @@ const wchar_t kUsage[] =
     L"TITLE of a browser is the text the shell's folder browser shows above its tree.\n"
     L"TEXT, TITLE and VALUE may hold \\r, \\n and \\\\ for CR, LF and a backslash.";
 
-const UINT kMessageTimeout = 2000;  // for reading a control of a busy program
+const DWORD kDefaultTimeout = 30000;
+const DWORD kLeastAnswerTime = 1000;
 const DWORD kPollInterval = 50;
+// How long a busy program may take to answer a message: the command's timeout, set once when
+// the command line is read. Messages are sent without SMTO_ABORTIFHUNG: a program that has
+// just been busy for five seconds (copying smiles) counts as hung until its next look at its
+// queue, and a box it opens in that moment would not be read at all.
+DWORD answerTimeout = kDefaultTimeout;
 const int kMessageTextId = 0xFFFF;  // the text static of a message box
 // The icon static of a message box: 0x14 in Windows' template, 0x440 in Wine's.
 const int kMessageIconIds[] = {0x14, 0x440};
@@ -49,7 +57,7 @@ struct UsageError {
 };
 
 struct Options {
-    DWORD timeout = 10000;
+    DWORD timeout = kDefaultTimeout;
     std::wstring mainClass = L"myWindow";
     bool repeatUntil = false;  // --until given
     std::wstring until;
@@ -131,14 +139,14 @@ std::wstring ClassOf(HWND window) {
 // processes, GetWindowText would only give the caption of a top-level window.
 std::wstring TextOf(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeout,
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, answerTimeout,
                              &length))
         throw Failure{L"the window does not answer WM_GETTEXTLENGTH"};
     std::vector<wchar_t> buffer(length + 1, L'\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(),
-                             reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
-                             kMessageTimeout, &copied))
+                             reinterpret_cast<LPARAM>(buffer.data()), SMTO_NORMAL,
+                             answerTimeout, &copied))
         throw Failure{L"the window does not answer WM_GETTEXT"};
     return std::wstring(buffer.data(), std::min<size_t>(copied, length));
 }
@@ -259,7 +267,7 @@ HWND IconStaticOf(HWND box) {
         HWND icon = ChildWithId(box, id);
         if (!icon || !IsWindowVisible(icon)) continue;
         DWORD_PTR handle = 0;
-        SendMessageTimeoutW(icon, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeout, &handle);
+        SendMessageTimeoutW(icon, STM_GETICON, 0, 0, SMTO_NORMAL, answerTimeout, &handle);
         if (handle) return icon;
     }
     return nullptr;
@@ -489,7 +497,7 @@ HWND WaitForControl(const Options& options, const std::wstring& written) {
 
 LRESULT SendOrFail(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeout,
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, answerTimeout,
                              &result))
         throw Failure{L"the program does not answer (message " + std::to_wstring(message) + L")"};
     return static_cast<LRESULT>(result);
@@ -614,8 +622,9 @@ class RemoteMemory {
     RemoteMemory(HWND window, size_t size) {
         DWORD processId = 0;
         GetWindowThreadProcessId(window, &processId);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               processId);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
+                                   PROCESS_QUERY_INFORMATION,
+                               FALSE, processId);
         if (process_)
             address_ = static_cast<char*>(
                 VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
@@ -632,6 +641,13 @@ class RemoteMemory {
     RemoteMemory& operator=(const RemoteMemory&) = delete;
 
     char* at(size_t offset) const { return address_ + offset; }
+    // True when the program is a 32-bit one under WOW64 and this robot is not: its records
+    // then have 32-bit pointers.
+    bool HoldsNarrowPointers() const {
+        BOOL processIsWow64 = FALSE, robotIsWow64 = FALSE;
+        return IsWow64Process(process_, &processIsWow64) && processIsWow64 &&
+               IsWow64Process(GetCurrentProcess(), &robotIsWow64) && !robotIsWow64;
+    }
     void Write(size_t offset, const void* data, size_t size) {
         if (!WriteProcessMemory(process_, at(offset), data, size, nullptr))
             throw Failure{L"cannot write into the program's process"};
@@ -684,21 +700,46 @@ HTREEITEM TreeItem(HWND tree, UINT relation, HTREEITEM from) {
         SendOrFail(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
 }
 
+// A tree item record as a 32-bit program lays it out.
+struct TreeItem32 {
+    UINT mask;
+    DWORD hItem;
+    UINT state;
+    UINT stateMask;
+    DWORD pszText;
+    int cchTextMax;
+    int iImage;
+    int iSelectedImage;
+    int cChildren;
+    DWORD lParam;
+};
+
 std::wstring TreeItemText(HWND tree, HTREEITEM item) {
     const int kLength = 260;
-    RemoteMemory memory(tree, sizeof(TVITEMW) + kLength * sizeof(wchar_t));
-    TVITEMW record = {};
-    record.mask = TVIF_TEXT;
-    record.hItem = item;
-    record.pszText = reinterpret_cast<LPWSTR>(memory.at(sizeof(TVITEMW)));
-    record.cchTextMax = kLength;
-    memory.Write(0, &record, sizeof(record));
+    const size_t kRecordSize = sizeof(TVITEMW);  // the larger of the two layouts
+    RemoteMemory memory(tree, kRecordSize + kLength * sizeof(wchar_t));
+    char* text = memory.at(kRecordSize);
+    if (memory.HoldsNarrowPointers()) {
+        TreeItem32 record = {};
+        record.mask = TVIF_TEXT;
+        record.hItem = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(item));
+        record.pszText = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(text));
+        record.cchTextMax = kLength;
+        memory.Write(0, &record, sizeof(record));
+    } else {
+        TVITEMW record = {};
+        record.mask = TVIF_TEXT;
+        record.hItem = item;
+        record.pszText = reinterpret_cast<LPWSTR>(text);
+        record.cchTextMax = kLength;
+        memory.Write(0, &record, sizeof(record));
+    }
     if (!SendOrFail(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(memory.at(0))))
         throw Failure{L"cannot read a folder's name in the tree"};
-    std::vector<wchar_t> text(kLength, L'\0');
-    memory.Read(sizeof(TVITEMW), text.data(), text.size() * sizeof(wchar_t));
-    text.back() = L'\0';
-    return text.data();
+    std::vector<wchar_t> name(kLength, L'\0');
+    memory.Read(kRecordSize, name.data(), name.size() * sizeof(wchar_t));
+    name.back() = L'\0';
+    return name.data();
 }
 
 // The way from the tree's root (the desktop) to the selected folder: the names below the
@@ -934,6 +975,7 @@ int wmain(int argc, wchar_t** argv) {
         for (; i < argc; ++i)
             args.push_back(argv[i]);
         if (args.empty()) throw UsageError{L"no command"};
+        answerTimeout = std::max(options.timeout, kLeastAnswerTime);
         for (const std::wstring& line :
              options.repeatUntil ? RunUntil(options, args) : Run(options, args))
             PrintLine(line);
