@@ -285,9 +285,10 @@ TEST_F(InfiumInstall, APackNameThatIsNoFolderNameChangesNothing) {
     EXPECT_EQ(world.dialogs.shown.back().icon, BoxIcon::Error);
     EXPECT_FALSE(std::filesystem::exists(world.Path("x 1.0 light")));
 
-    for (const char* name : {"..", ".", "x.", "x ", "nul", "COM1.txt", "a\tb", ""})
+    for (const char* name :
+         {"..", ".", "x.", "x ", "nul", "COM1.txt", "a\tb", "", "COM¹", "lpt³.x y", "Com²"})
         EXPECT_NE(FolderNameFault(name), "") << name;
-    for (const char* name : {"Vesna 2.1 light", "..x", " x", "null", "Смайлы 1.0"})
+    for (const char* name : {"Vesna 2.1 light", "..x", " x", "null", "Смайлы 1.0", "COM¹0"})
         EXPECT_EQ(FolderNameFault(name), "") << name;
 }
 
