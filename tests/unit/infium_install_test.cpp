@@ -283,6 +283,7 @@ TEST_F(InfiumInstall, APackNameThatIsNoFolderNameChangesNothing) {
         EXPECT_NE(world.wizard.state.ErrorLog.find(name), std::string::npos);
     }
     EXPECT_EQ(world.dialogs.shown.back().icon, BoxIcon::Error);
+    EXPECT_EQ(world.dialogs.shown.back().title, "Velmora: Error in smiles-pack...");
     EXPECT_FALSE(std::filesystem::exists(world.Path("x 1.0 light")));
 
     for (const char* name :
