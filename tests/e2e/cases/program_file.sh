@@ -27,5 +27,13 @@ test_crafted_version_resources() {
         "the crafted resources ($(tr -d '\r' <out.txt | grep -v PASS | head -n 1))"
 }
 
+# An administrator's double-click asks for elevation once, so that the smiles reach a messenger
+# under Program Files and the quota reaches the registry; a standard user runs as before.
+test_manifest_asks_for_the_highest_rights() {
+    expect_contains "$(program_manifest)" \
+        '<requestedExecutionLevel level="highestAvailable" uiAccess="false"/>' "manifest"
+}
+
 e2e_case "program file: the manifest names Windows Vista to 11" test_manifest_names_the_windows_versions
+e2e_case "program file: the manifest asks an administrator for elevation" test_manifest_asks_for_the_highest_rights
 e2e_case "program file: crafted version resources are read within their block" test_crafted_version_resources
