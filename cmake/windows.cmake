@@ -42,7 +42,7 @@ set_source_files_properties(resources/velmora.rc PROPERTIES
     COMPILE_DEFINITIONS "VELMORA_VERSION_NUMBERS=${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0;VELMORA_VERSION_TEXT=${PROJECT_VERSION}.lang")
 
 # Programs that only the end-to-end tests, the demo and the benchmark use.
-foreach(extra tests/e2e/robot tests/e2e/stand-ins examples/stand-ins bench)
+foreach(extra tests/e2e/robot tests/e2e/stand-ins tests/windows examples/stand-ins bench)
     if(EXISTS ${CMAKE_SOURCE_DIR}/${extra}/CMakeLists.txt)
         add_subdirectory(${extra})
     endif()

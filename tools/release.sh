@@ -45,6 +45,7 @@ cp -r examples/Language "examples/Source SMP" "$stage/$name/"
 crlf resources/release/ReadMe.txt >"$stage/$name/ReadMe.txt"
 { printf '\357\273\277'; crlf resources/release/ReadMe-RU.txt; } >"$stage/$name/ReadMe-RU.txt"
 
+mkdir -p "$out"
 zip=$out/$name.zip
 rm -f "$zip"
 (cd "$stage" && cmake -E tar cf "$zip" --format=zip "$name")

@@ -191,6 +191,8 @@ void RunWizard(Wizard& wizard, const WizardOperations& operations) {
     Driver driver{wizard, operations};
     std::string failure;
     Guarded([&] { RunPageSequence(driver); }, failure);
+    // Why the wizard stopped belongs in LOG.txt, which the closing sequence offers.
+    if (!failure.empty()) LogProblem(wizard.state, failure);
     Guarded([&] { CloseWizard(wizard, operations); }, failure);
     if (failure.empty()) return;
 

@@ -106,7 +106,7 @@ class InfiumInstallation {
                                          "\" cannot be the name of a folder, because " + fault +
                                          ". Nothing was changed.";
                 LogProblem(job_.log, text);
-                ShowErrorBox(job_.dialogs, job_.text[Text::WarningTitle], text);
+                ShowErrorBox(job_.dialogs, "Velmora: Error in smiles-pack...", text);
                 return false;
             }
         }

@@ -80,6 +80,8 @@ class SkinsInstallation {
                         InstallKind(variants[k], folder + kKinds[k].target, kKinds[k].name);
                     failures_[k] = outcome_[k].failures;
                 } else {
+                    // Nothing of this kind was copied into this skin.
+                    outcome_[k] = KindOutcome{0, missing[k]};
                     failures_[k] = missing[k];
                 }
             }
@@ -145,7 +147,7 @@ class SkinsInstallation {
     InstallProgressView& view_;
     InstallClock clock_;
     int overall_ = 0;
-    KindOutcome outcome_[2];  // the copied counts run on from skin to skin
+    KindOutcome outcome_[2];  // the latest skin's
     int failures_[2] = {0, 0};
     std::string words_[2];
 };

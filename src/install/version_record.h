@@ -1,6 +1,7 @@
 #pragma once
 // The installed-pack record that lies in every folder a pack was installed into: six lines
-// in the ANSI code page, each ended by CR LF:
+// in the ANSI code page (in UTF-8 when a pack's name has letters the code page lacks), each
+// ended by CR LF:
 //
 //   (empty)
 //   the pack's identity: name and version, the variant's word, the creation date

@@ -1,5 +1,8 @@
 #include "pack/pack_description.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "platform/text_lines.h"
 
 namespace velmora {
@@ -61,6 +64,10 @@ int64_t DeclaredSmiles(const PackDescription& pack, bool animated, bool bothVari
         animated ? pack.AnimatedFullLightCount : pack.StaticFullLightCount;
     const std::string& liteDark = animated ? pack.AnimatedLiteDarkCount : pack.StaticLiteDarkCount;
     return int64_t{CountValue(fullLight)} + (bothVariants ? int64_t{CountValue(liteDark)} : 0);
+}
+
+int32_t ProgressBarRange(int64_t smiles) {
+    return static_cast<int32_t>(std::clamp<int64_t>(smiles, 0, INT32_MAX));
 }
 
 bool IsWebAddress(const std::string& target) {

@@ -50,6 +50,10 @@ inline bool HasSmilesOfKind(const PackDescription& pack, bool animated) {
 // whose check is switched off may declare counts near the integer limit.
 int64_t DeclaredSmiles(const PackDescription& pack, bool animated, bool bothVariants);
 
+// The upper end of a progress bar's range for so many smiles: the bar's range is 32-bit, so a
+// larger total is held at its end, and a negative one gives an empty range.
+int32_t ProgressBarRange(int64_t smiles);
+
 // True for an address the pack's web-page link may open: "http://" or "https://" in any
 // letter case, then anything. Whatever else the pack names (a program, a document) is not
 // opened.

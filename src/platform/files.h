@@ -1,7 +1,8 @@
 #pragma once
 // Files and folders as the program sees them. Paths and texts are UTF-8; paths use "\" as
 // the separator whatever the system underneath. Text files are kept on disk in the system's
-// ANSI code page; the implementation converts at this boundary.
+// ANSI code page, or in UTF-8 when that cannot hold them; the implementation converts at this
+// boundary.
 
 #include <string>
 #include <vector>
@@ -41,7 +42,8 @@ class Files {
     // UTF-8 (the mark dropped); every other file is decoded from the ANSI code page.
     virtual FileText ReadText(const std::string& path) = 0;
 
-    // Writes a text file in the ANSI code page, replacing any earlier file of that name.
+    // Writes a text file in the ANSI code page, or in UTF-8 after a byte-order mark when the
+    // code page cannot hold the text (TextFileBytes), replacing any earlier file of that name.
     virtual FileStatus WriteText(const std::string& path, const std::string& text) = 0;
 
     // The entries of a folder except "." and "..", in the order the file system lists them.

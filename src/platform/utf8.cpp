@@ -59,4 +59,11 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+std::string TextFileBytes(const std::string& text, std::string (*toAnsi)(const std::string&),
+                          std::string (*fromAnsi)(const std::string&)) {
+    std::string ansi = toAnsi(text);
+    if (fromAnsi(ansi) == text) return ansi;
+    return "\xEF\xBB\xBF" + text;
+}
+
 }  // namespace velmora

@@ -14,4 +14,10 @@ char32_t NextCodePoint(const std::string& text, size_t& pos);
 
 void AppendUtf8(std::string& out, char32_t codePoint);
 
+// The bytes of a text file: the text in the ANSI code page when that holds every character of
+// it, otherwise in UTF-8 after a byte-order mark, which every reader of the program takes as
+// UTF-8. The two functions convert to and from the ANSI code page.
+std::string TextFileBytes(const std::string& text, std::string (*toAnsi)(const std::string&),
+                          std::string (*fromAnsi)(const std::string&));
+
 }  // namespace velmora

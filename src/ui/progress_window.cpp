@@ -17,11 +17,10 @@ HWND MakeLabel(WizardWindow& window, int y, int height, Text text) {
                        height, window.MainWindow, 0, window.TextFont);
 }
 
-// A bar's range is a 16-bit value: larger totals keep their low 16 bits.
 HWND MakeBar(WizardWindow& window, int y, int64_t total) {
     HWND bar = MakeControl(PROGRESS_CLASSW, "", WS_CHILD | WS_VISIBLE, kLeft, y, kWidth, 20,
                            window.MainWindow, 0, window.TextFont);
-    SendMessageW(bar, PBM_SETRANGE, 0, MAKELPARAM(0, static_cast<WORD>(total & 0xFFFF)));
+    SendMessageW(bar, PBM_SETRANGE32, 0, ProgressBarRange(total));
     return bar;
 }
 

@@ -57,11 +57,14 @@ class WindowCopyList : public CopyList {
     WizardWindow& window_;
 };
 
-// Waits until the user leaves the page or chooses a folder that holds the messenger.
-void ChooseFolderByHand(WizardWindow& window, HWND firstChoice) {
+// Waits until the user leaves the page or chooses a folder that holds the messenger. Each wait
+// gives the focus to the choice that is ticked: a radio button that gets the focus may tick
+// itself, and the manual choice must stay after a cancelled browser or a folder without QIP.
+void ChooseFolderByHand(WizardWindow& window, HWND simplifiedSearch, HWND manualChoice) {
     Wizard& wizard = window.wizard;
     for (;;) {
-        WaitForPage(window, firstChoice);
+        const bool manual = wizard.state.SearchMethod == kManualFolderChoice;
+        WaitForPage(window, manual ? manualChoice : simplifiedSearch);
         if (wizard.state.StopRequested || wizard.state.SearchMethod != kManualFolderChoice) return;
         wizard.qip.folder.clear();
         const std::string chosen = BrowseForQipFolder(window);
@@ -110,7 +113,7 @@ void SearchMethodPage(WizardWindow& window) {
     };
     std::vector<HWND> controls = MakeControls(window, rows);
     SendMessageW(controls[1], BM_CLICK, 0, 0);  // each visit starts from the simplified search
-    ChooseFolderByHand(window, controls[1]);
+    ChooseFolderByHand(window, controls[1], controls[2]);
     if (window.MainWindow) DestroyControls(controls);
 }
 

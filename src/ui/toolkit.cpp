@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/win32/system_library.h"
+#include "platform/win32/version_resource.h"
 #include "platform/win32/wide.h"
 
 namespace velmora {
@@ -13,7 +14,7 @@ namespace {
 struct VersionFunctions {
     DWORD(WINAPI* infoSize)(const wchar_t*, DWORD*) = nullptr;
     BOOL(WINAPI* info)(const wchar_t*, DWORD, DWORD, void*) = nullptr;
-    BOOL(WINAPI* queryValue)(const void*, const wchar_t*, void**, UINT*) = nullptr;
+    QueryVersionValue queryValue = nullptr;
 
     bool complete() const { return infoSize && info && queryValue; }
 };
@@ -210,20 +211,7 @@ std::string GetFileVersionText(const std::string& path) {
     if (size == 0) return {};
     std::vector<char> info(size);
     if (!version.info(file.c_str(), 0, size, info.data())) return {};
-
-    WORD* translation = nullptr;
-    UINT length = 0;
-    if (!version.queryValue(info.data(), L"\\VarFileInfo\\Translation",
-                            reinterpret_cast<void**>(&translation), &length) ||
-        length < 2 * sizeof(WORD)) {
-        return {};
-    }
-    wchar_t key[64];
-    wsprintfW(key, L"\\StringFileInfo\\%04X%04X\\FileVersion", translation[0], translation[1]);
-    wchar_t* text = nullptr;
-    if (!version.queryValue(info.data(), key, reinterpret_cast<void**>(&text), &length) || !text)
-        return {};
-    return Utf8(text);
+    return FileVersionInBlock(info.data(), info.size(), version.queryValue);
 }
 
 }  // namespace velmora

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "install/folder_name.h"
 #include "install/infium_install.h"
@@ -194,6 +195,34 @@ TEST_F(InfiumInstall, NamesChangeUntilEveryFolderTakenHoldsThisPack) {
     EXPECT_TRUE(world.realFiles.IsFile(Smilies("Vesna 2.1 light") + "\\old.gif"));
 }
 
+// A record whose identity code page 1251 cannot hold is written in UTF-8 after a byte-order
+// mark, so that a second installation still recognises the pack's own folders.
+TEST_F(InfiumInstall, ARecordOutsideTheCodePageIsUtf8AndRecognisedAgain) {
+    const auto recordBytes = [&](const std::string& folder) {
+        std::ifstream file(world.Path("QIP\\Smilies\\" + folder + "\\" + kVersionRecordName),
+                           std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    const std::string tail = " light 01.09.2010\r\nAmount of smiles:\r\n3\r\nType of smiles:\r\n";
+    world.wizard.pack.NameAndVersion = "Весна 2.1";
+    Install();
+    EXPECT_EQ(recordBytes("Весна 2.1 light"),
+              "\r\n\xC2\xE5\xF1\xED\xE0 2.1" + tail + "Animated\r\n");
+
+    world.wizard.pack.NameAndVersion = "Café 1.0";
+    Install();
+    EXPECT_EQ(recordBytes("Café 1.0 light Static"),
+              "\xEF\xBB\xBF\r\nCafé 1.0" + tail + "Static\r\n");
+    world.dialogs.shown.clear();
+    world.dialogs.answers = {BoxAnswer::Yes};
+    Install();
+    ASSERT_EQ(world.dialogs.shown.size(), 2u);
+    EXPECT_EQ(world.dialogs.shown[0].text,
+              "Смайл-пак с такими данными уже установлен (название пакета: Café 1.0 light),"
+              "\r\nперезаписать заново?");
+    EXPECT_EQ(Folders().size(), 8u);
+}
+
 TEST(InfiumOldVersions, TheListSkipsCommentsEmptyLinesAndTheNewIdentities) {
     PackDescription pack;
     pack.NameAndVersion = "Vesna 2.1";
@@ -254,11 +283,13 @@ TEST_F(InfiumInstall, APackNameThatIsNoFolderNameChangesNothing) {
         EXPECT_NE(world.wizard.state.ErrorLog.find(name), std::string::npos);
     }
     EXPECT_EQ(world.dialogs.shown.back().icon, BoxIcon::Error);
+    EXPECT_EQ(world.dialogs.shown.back().title, "Velmora: Error in smiles-pack...");
     EXPECT_FALSE(std::filesystem::exists(world.Path("x 1.0 light")));
 
-    for (const char* name : {"..", ".", "x.", "x ", "nul", "COM1.txt", "a\tb", ""})
+    for (const char* name :
+         {"..", ".", "x.", "x ", "nul", "COM1.txt", "a\tb", "", "COM¹", "lpt³.x y", "Com²"})
         EXPECT_NE(FolderNameFault(name), "") << name;
-    for (const char* name : {"Vesna 2.1 light", "..x", " x", "null", "Смайлы 1.0"})
+    for (const char* name : {"Vesna 2.1 light", "..x", " x", "null", "Смайлы 1.0", "COM¹0"})
         EXPECT_EQ(FolderNameFault(name), "") << name;
 }
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "install/skins_install.h"
 #include "install/version_record.h"
@@ -31,7 +32,10 @@ class ScriptedSkinsView : public SkinsChoice, public InstallProgressView {
     void StartProgress(const ProgressLayout& layout, const InstallClock&) override {
         trace += "progress " + std::to_string(layout.overallTotal) + ";";
     }
-    void ShowOverall(int position) override { overall = position; }
+    void ShowOverall(int position) override {
+        overall = position;
+        if (afterOverall) afterOverall(position);
+    }
     void ResetStaticBar() override {}
     void BeforeEntry(bool, int) override { ++entries; }
     void FinishProgress() override { trace += "finished;"; }
@@ -42,6 +46,7 @@ class ScriptedSkinsView : public SkinsChoice, public InstallProgressView {
     int overall = 0;
     int entries = 0;
     std::string trace;
+    std::function<void(int)> afterOverall;  // what happens on disk meanwhile
 };
 
 class SkinsInstall : public ::testing::Test {
@@ -197,6 +202,23 @@ TEST_F(SkinsInstall, AMissingSourceFolderLeavesTheKindAloneAndYesQuits) {
                                                "/Source SMP/Static Single Full Light\\_define.ini");
     EXPECT_TRUE(world.wizard.state.StopRequested);
     EXPECT_EQ(view.trace, "progress 4;");  // the display stays, the buttons stay disabled
+
+    // A folder that goes missing after the first skin: the second skin's report counts
+    // nothing copied of that kind, not the first skin's smiles.
+    world.FillSmileFolder("Static Single Full Light", 2, 2);
+    view.afterOverall = [&](int position) {
+        if (position == 2)
+            std::filesystem::remove_all(world.Path("Source SMP\\Animated Single Full Light"));
+    };
+    world.dialogs.shown.clear();
+    world.wizard.state.StopRequested = false;
+    view.marks = {{0, 1}};
+    InstallIntoSkins(world.wizard, view, view);
+    ASSERT_EQ(world.dialogs.shown.size(), 2u);
+    EXPECT_NE(world.dialogs.shown[0].text.find("анимированных смайлов: 4\r\n"), std::string::npos);
+    EXPECT_NE(world.dialogs.shown[1].text.find("Скопированно анимированных смайлов: 0\r\n Ошибок "
+                                               "при копировании анимированных смайлов: 1"),
+              std::string::npos);
 }
 
 TEST_F(SkinsInstall, NoSkinMarkedAsksAgainAndNoGoesOnWithBackEnabled) {

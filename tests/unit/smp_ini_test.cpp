@@ -162,7 +162,7 @@ TEST_F(SmpIni, AnUnreadableFileStopsTheWizardAndNamesTheReasonInEveryMode) {
     }
 }
 
-TEST(PackRules, DeclaredSmilesAddUpIn64BitsAndOnlyWebAddressesAreLinks) {
+TEST(PackRules, DeclaredSmilesAddUpIn64BitsFitTheBarsAndOnlyWebAddressesAreLinks) {
     PackDescription pack;
     pack.AnimatedFullLightCount = "2147483647";
     pack.AnimatedLiteDarkCount = "$7FFFFFFF";
@@ -171,6 +171,9 @@ TEST(PackRules, DeclaredSmilesAddUpIn64BitsAndOnlyWebAddressesAreLinks) {
     EXPECT_EQ(DeclaredSmiles(pack, true, true), 4294967294);
     EXPECT_EQ(DeclaredSmiles(pack, true, false), 2147483647);
     EXPECT_EQ(DeclaredSmiles(pack, false, true), -2147483649);
+    const int64_t ranges[][2] = {
+        {65535, 65535}, {65536, 65536}, {70000, 70000}, {4294967294, INT32_MAX}, {-2147483649, 0}};
+    for (const auto& range : ranges) EXPECT_EQ(ProgressBarRange(range[0]), range[1]) << range[0];
 
     for (const char* address : {"http://pack.example", "HTTPS://pack.example/x", "hTtP://"})
         EXPECT_TRUE(IsWebAddress(address)) << address;

@@ -307,12 +307,16 @@ TEST_F(Driver, AnUnexpectedErrorStillClosesTheWizardOnceAndIsNamed) {
                                           "Access is denied.");
             }});
     run.Run();
-    EXPECT_EQ(BoxTitles(), (std::vector<std::string>{"Предупреждение...", "Velmora: Error..."}));
-    EXPECT_EQ(world.dialogs.shown[1].text,
-              "The wizard had to stop: a file could not be used.\r\n\r\n"
-              "File: \"C:\\QIP\\Skins\\Blue\\Smilies\\Animated\\a.gif\"\r\n"
-              "Reason: Access is denied.");
-    EXPECT_EQ(world.dialogs.shown[1].icon, BoxIcon::Error);
+    // The reason is logged first, so the closing sequence offers LOG.txt with it.
+    EXPECT_EQ(BoxTitles(), (std::vector<std::string>{"Предупреждение...", "Подтверждение...",
+                                                     "Velmora: Error..."}));
+    const std::string reason =
+        "The wizard had to stop: a file could not be used.\r\n\r\n"
+        "File: \"C:\\QIP\\Skins\\Blue\\Smilies\\Animated\\a.gif\"\r\n"
+        "Reason: Access is denied.";
+    EXPECT_EQ(world.wizard.state.ErrorLog, "\r\n" + reason);
+    EXPECT_EQ(world.dialogs.shown[2].text, reason);
+    EXPECT_EQ(world.dialogs.shown[2].icon, BoxIcon::Error);
 }
 
 TEST_F(Driver, AnErrorInsideTheClosingSequenceIsShownAndNothingRunsTwice) {
@@ -336,8 +340,8 @@ TEST_F(Driver, AMissingOperationEndsTheWizardThroughTheGuardAndNamesIt) {
     operations.SearchMethodPage = nullptr;
     RunWizard(world.wizard, operations);
     EXPECT_EQ(run.trace, "Language AboutProgram AboutPack PackInfo");
-    ASSERT_EQ(BoxTitles(), (std::vector<std::string>{"Velmora: Error..."}));
-    EXPECT_EQ(world.dialogs.shown[0].text,
+    ASSERT_EQ(BoxTitles(), (std::vector<std::string>{"Подтверждение...", "Velmora: Error..."}));
+    EXPECT_EQ(world.dialogs.shown[1].text,
               "The wizard had to stop because of an unexpected error.\r\n\r\n"
               "Reason: The step \"SearchMethodPage\" is not available in this program.");
 }

@@ -111,7 +111,7 @@ FileText PosixFiles::ReadText(const std::string& path) {
 FileStatus PosixFiles::WriteText(const std::string& path, const std::string& text) {
     std::ofstream out(ToPosixPath(path), std::ios::binary | std::ios::trunc);
     if (!out) return FileStatus::Failed(std::strerror(errno));
-    out << EncodeCp1251(text);
+    out << TextFileBytes(text, EncodeCp1251, DecodeCp1251);
     out.close();
     if (!out) return FileStatus::Failed(std::strerror(errno));
     return {};

@@ -118,7 +118,7 @@ FileStatus Win32Files::WriteText(const std::string& path, const std::string& tex
     FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.ok()) return LastError();
-    const std::string bytes = Utf8ToAnsi(text);
+    const std::string bytes = TextFileBytes(text, Utf8ToAnsi, AnsiToUtf8);
     DWORD written = 0;
     if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
         written != bytes.size()) {

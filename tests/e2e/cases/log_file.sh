@@ -204,6 +204,53 @@ test_log_held_open() {
     [[ -z $(marker "$LOG_SYSTEM_FOLDER" mapi32.dll.sent) ]] || fail "a mail was sent for a log not written"
 }
 
+# A DeleteLite.ini held open after the pack's check ends the installation into QIP Infium, and
+# with it the wizard: the reason is the run's only problem, so LOG.txt is offered and holds it,
+# before the error box names it too. The mail is declined: no stand-in MAPI here.
+test_log_names_what_stopped_the_wizard() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    mkdir -p "$E2E_CASE_DIR/Infium/Smilies"
+    start_standin infium "$E2E_CASE_DIR/Infium"
+    local list="$(prog_dir)/Source SMP/Animated Lite Dark/DeleteLite.ini"
+    start_velmora
+    wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
+    next_page "$ABOUT_PACK"
+    accept_agreement
+    next_page "$PACK_INFO"
+    next_page "$SEARCH_METHOD"
+    lock_file "$list" 60000
+    search_again
+    answer_question "$LOG_QUESTION" yes
+    answer_question "$LOG_MAIL_QUESTION" no
+    local reason="The wizard had to stop: a file could not be used.\r\n\r\nFile: \"$(windows_path "$list")\""
+    local box
+    box=$(robot box)
+    expect_eq "Velmora: Error...|error" "$(field title "$box")|$(field 'icon kind' "$box")" "error box"
+    expect_contains "$(field text "$box")" "$reason" "error box"
+    robot answer ok
+    wait_velmora_exit
+    unlock_file
+    expect_contains "$(log_text | tail -n 4 | sed -z 's/\n/\\r\\n/g')" "$reason" "LOG.txt"
+}
+
+# On Windows 10 the log names Windows 10, not the Windows 8 that a program whose manifest does
+# not name the later versions is told.
+test_log_names_windows_10() {
+    use_locale ru_RU.UTF-8
+    set_windows_version win10
+    make_prog_dir "$SAMPLE_PACK"
+    write_crlf_file "$(prog_dir)/Language/Broken.txt" Broken t1 t2
+    quit_on_about_program_page
+    answer_question "$LOG_QUESTION" yes
+    answer_question "$LOG_MAIL_QUESTION" no
+    wait_velmora_exit
+    [[ $(log_text | sed -n 2p) =~ ^Windows\ version:\ 10\.0\.[0-9]+$ ]] ||
+        fail "line 2 of LOG.txt: '$(log_text | sed -n 2p)'"
+}
+
 e2e_case "log: both problems in LOG.txt, mailed through the system's Simple MAPI only" test_log_and_mail
 e2e_case "log: with MAPI off, Yes to the mail does nothing" test_mapi_disabled
 e2e_case "log: LOG.txt held open by another program is named in a warning" test_log_held_open
+e2e_case "log: an error that stopped the wizard is in LOG.txt" test_log_names_what_stopped_the_wizard
+e2e_case "log: Windows 10 is named as itself" test_log_names_windows_10

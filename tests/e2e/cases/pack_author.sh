@@ -2,11 +2,18 @@
 # from the folder it unpacks into, and velmora-check.exe, which must report what the wizard
 # shows in test mode and exit with the pack's verdict.
 
-# The release of the programs under test, unpacked into the case's folder; the program
-# folder is then the unpacked one. Sets RELEASE_ZIP and RELEASE_NAME.
+# The release of the programs under test, made as on a fresh clone: tools/release.sh runs in
+# a copy of what it reads from the project, without an out folder yet, and the zip lands in
+# the copy's out folder. It is unpacked into the case's folder; the program folder is then
+# the unpacked one. Sets RELEASE_ZIP and RELEASE_NAME.
 unpack_release() {
-    RELEASE_ZIP=$(bash "$E2E_EXAMPLES/../tools/release.sh" --from "$E2E_BUILD_DIR" \
-        --out "$E2E_CASE_DIR" 2>>"$E2E_CASE_DIR/release.log") || fail "tools/release.sh failed"
+    local top=$E2E_EXAMPLES/.. copy=$E2E_CASE_DIR/project
+    mkdir -p "$copy"
+    cp -r "$top/CMakeLists.txt" "$top/tools" "$top/examples" "$top/resources" "$copy/" ||
+        fail "cannot copy the project"
+    RELEASE_ZIP=$(bash "$copy/tools/release.sh" --from "$E2E_BUILD_DIR" \
+        2>>"$E2E_CASE_DIR/release.log") || fail "tools/release.sh failed: $(tail -n 1 "$E2E_CASE_DIR/release.log")"
+    expect_eq "$copy/out" "$(dirname "$RELEASE_ZIP")" "folder of the zip"
     RELEASE_NAME=$(basename "$RELEASE_ZIP" .zip)
     (cd "$E2E_CASE_DIR" && cmake -E tar xf "$RELEASE_ZIP") || fail "cannot unpack $RELEASE_ZIP"
     E2E_PROG_DIR=$E2E_CASE_DIR/$RELEASE_NAME
