@@ -119,10 +119,10 @@ echo "The boxes' titles and last lines:"
 sed 's/^/    /' "$DEMO_REPORT"
 echo "Installed into QIP 2005 (skin: smiles in Animated, in Static):"
 for skin in "$demo/QIP 2005/Skins"/*/; do
+    record=$(iconv -f CP1251 -t UTF-8 "$skin/Smilies/Animated/Smile\`s_version.txt" 2>/dev/null |
+        tr -d '\r' | sed -n 2p)
     echo "    $(basename "$skin"): $(find "$skin/Smilies/Animated" -maxdepth 1 -name '*.gif' | wc -l)," \
-        "$(find "$skin/Smilies/Static" -maxdepth 1 -name '*.bmp' | wc -l)," \
-        "$(head -c 200 "$skin/Smilies/Animated/Smile\`s_version.txt" 2>/dev/null |
-            iconv -f CP1251 -t UTF-8 | tr -d '\r' | sed -n 2p)"
+        "$(find "$skin/Smilies/Static" -maxdepth 1 -name '*.bmp' | wc -l), ${record:-not installed}"
 done
 echo "Folders of QIP Infium's Smilies:"
 ls -1 "$demo/QIP Infium/Smilies" | sed 's/^/    /'
