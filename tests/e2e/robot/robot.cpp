@@ -358,7 +358,7 @@ std::wstring IconKindOf(const Options& options, HWND box) {
     std::wstring kind = L"other";
     // The best likeness wins (the question and the information icon share
     // their round shape). A box that has just opened may not be painted yet.
-    PollUntil(std::min<DWORD>(options.timeout, 5000), [&] {
+    PollUntil(options.timeout, [&] {
         RECT client = {};
         if (!GetClientRect(icon, &client)) return false;
         POINT corner = {0, 0};
