@@ -83,6 +83,13 @@ bool PosixFiles::IsFolder(const std::string& path) {
     return stat(ToPosixPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+PathKind PosixFiles::KindOf(const std::string& path) {
+    struct stat info {};
+    if (lstat(ToPosixPath(path).c_str(), &info) != 0) return PathKind::Missing;
+    if (S_ISLNK(info.st_mode)) return PathKind::Link;
+    return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File;
+}
+
 std::string PosixProcesses::ExecutablePath(uint32_t processId) {
     for (const auto& [id, path] : executables) {
         if (id == processId) return path;
@@ -117,6 +124,19 @@ FileStatus PosixFiles::WriteText(const std::string& path, const std::string& tex
     return {};
 }
 
+FileStatus PosixFiles::WriteUtf8Durably(const std::string& path, const std::string& text) {
+    const Descriptor out(open(ToPosixPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
+    if (out.get() < 0) return FileStatus::Failed(std::strerror(errno));
+    const std::string bytes = "\xEF\xBB\xBF" + text;
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t put = write(out.get(), bytes.data() + done, bytes.size() - done);
+        if (put < 0) return FileStatus::Failed(std::strerror(errno));
+        done += put;
+    }
+    if (fsync(out.get()) != 0) return FileStatus::Failed(std::strerror(errno));
+    return {};
+}
+
 std::vector<FolderEntry> PosixFiles::ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
     const std::string base = ToPosixPath(folder);
@@ -139,10 +159,16 @@ bool PosixFiles::CopyFileOver(const std::string& from, const std::string& to) {
     return CopyRegularFile(ToPosixPath(from), ToPosixPath(to), false);
 }
 
-bool PosixFiles::ShellCopy(const std::string& from, const std::string& toFolder) {
-    const std::string source = ToPosixPath(from);
-    const std::string name = source.substr(source.rfind('/') + 1);
-    return CopyRegularFile(source, ToPosixPath(toFolder) + "/" + name, true);
+bool PosixFiles::ShellCopy(const std::string& from, const std::string& to) {
+    return CopyRegularFile(ToPosixPath(from), ToPosixPath(to), true);
+}
+
+FileStatus PosixFiles::Move(const std::string& from, const std::string& to) {
+    struct stat info {};
+    if (lstat(ToPosixPath(to).c_str(), &info) == 0) return FileStatus::Failed(std::strerror(EEXIST));
+    if (rename(ToPosixPath(from).c_str(), ToPosixPath(to).c_str()) != 0)
+        return FileStatus::Failed(std::strerror(errno));
+    return {};
 }
 
 bool PosixFiles::MakeFolders(const std::string& folder) {
