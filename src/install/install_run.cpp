@@ -20,9 +20,16 @@ std::string AsideFolder(const std::string& backupFolder, size_t index) {
     return backupFolder + "\\" + std::to_string(index + 1);
 }
 
-// Deletes the journal first: from then on the backup belongs to no run and is only removed.
+// Ends the journal: from then on the backup belongs to no run and is only removed. A journal
+// that can be neither deleted nor emptied keeps everything for the next recovery.
+bool EndJournal(Files& files, const std::string& backupFolder) {
+    const std::string journal = JournalOf(backupFolder);
+    return files.KindOf(journal) == PathKind::Missing || files.RemoveFile(journal) ||
+           files.WriteUtf8Durably(journal, "").ok;
+}
+
 void RemoveBackup(Files& files, const std::string& backupFolder) {
-    files.RemoveFile(JournalOf(backupFolder));
+    if (!EndJournal(files, backupFolder)) return;
     for (const FolderEntry& entry : files.ListFolder(backupFolder)) {
         const std::string path = backupFolder + "\\" + entry.name;
         if (files.KindOf(path) != PathKind::Folder) {
@@ -166,6 +173,12 @@ bool InstallRun::Finish() {
     if (failed_) {
         Restore();
         return false;
+    }
+    // The journal goes first, then what was moved aside, by the names the plan knows.
+    if (!EndJournal(files_, backup_)) return true;
+    for (size_t i = 0; i < applied_; ++i) {
+        for (const std::string& name : plan_.folders[i].aside)
+            files_.RemoveFile(AsideFolder(backup_, i) + "\\" + name);
     }
     RemoveBackup(files_, backup_);
     return true;

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <stdio.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -164,10 +166,10 @@ bool PosixFiles::ShellCopy(const std::string& from, const std::string& to) {
 }
 
 FileStatus PosixFiles::Move(const std::string& from, const std::string& to) {
-    struct stat info {};
-    if (lstat(ToPosixPath(to).c_str(), &info) == 0) return FileStatus::Failed(std::strerror(EEXIST));
-    if (rename(ToPosixPath(from).c_str(), ToPosixPath(to).c_str()) != 0)
+    if (renameat2(AT_FDCWD, ToPosixPath(from).c_str(), AT_FDCWD, ToPosixPath(to).c_str(),
+                  RENAME_NOREPLACE) != 0) {
         return FileStatus::Failed(std::strerror(errno));
+    }
     return {};
 }
 
