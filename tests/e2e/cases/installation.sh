@@ -103,7 +103,7 @@ test_locked_target() {
     walk_to_skins_list 1044
     mark_skins Skin1 Skin2
     lock_file "$INSTALL_QIP/Skins/Skin1/Smilies/Animated/smile.gif" 60000
-    cp -r "$INSTALL_QIP/Skins/Skin2" "$E2E_CASE_DIR/Skin2.before"
+    cp -a "$INSTALL_QIP/Skins" "$E2E_CASE_DIR/Skins.before"
     robot click "$NEXT_BUTTON"
     local box
     box=$(robot box)
@@ -117,8 +117,38 @@ test_locked_target() {
     decline_log
     wait_velmora_exit
     unlock_file
-    diff -r "$E2E_CASE_DIR/Skin2.before" "$INSTALL_QIP/Skins/Skin2" >/dev/null ||
-        fail "the skin after the error was installed"
+    # The failed skin got back every old smile; the one after it was not touched.
+    diff -r "$E2E_CASE_DIR/Skins.before" "$INSTALL_QIP/Skins" >/dev/null ||
+        fail "the skins are not as they were"
+    [[ ! -e "$INSTALL_QIP/Velmora backup" ]] || fail "the backup stayed"
+}
+
+# Five skins, 2 and 4 marked, and skin 4's animated record held open: skin 2 is installed,
+# skin 4 cannot take its record, ends the wizard, and is as it was, byte for byte.
+test_record_held_open() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    make_qip_2005
+    walk_to_skins_list 1044
+    mark_skins Skin2 Skin4
+    printf 'old record' >"$INSTALL_QIP/Skins/Skin4/Smilies/Animated/$INSTALL_RECORD"
+    cp -a "$INSTALL_QIP/Skins/Skin4" "$E2E_CASE_DIR/Skin4.before"
+    lock_file "$INSTALL_QIP/Skins/Skin4/Smilies/Animated/$INSTALL_RECORD" 60000
+    robot click "$NEXT_BUTTON"
+    expect_report Skin2
+    expect_contains "$(field text "$(robot box)")" "перезапустить QIP" "closing notice"
+    robot answer ok
+    decline_log
+    local box
+    box=$(robot box)
+    expect_contains "$(field text "$box")" "$INSTALL_RECORD" "error box"
+    robot answer ok
+    wait_velmora_exit
+    unlock_file
+    diff -r "$E2E_CASE_DIR/Skin4.before" "$INSTALL_QIP/Skins/Skin4" >/dev/null ||
+        fail "Skin4 is not as it was"
+    expect_installed_kind "$INSTALL_QIP/Skins/Skin2/Smilies/Animated" "$INSTALL_SAMPLE_ANIMATED" gif full 36 Animated
+    [[ ! -e "$INSTALL_QIP/Velmora backup" ]] || fail "the backup stayed"
 }
 
 # A pack of 600 animated smiles asks to raise the GDI quota; Yes writes 20000 as a DWORD under
@@ -165,4 +195,5 @@ test_gdi_quota() {
 e2e_case "installation: marked skins only, each with its report and the new pack alone" test_marked_skins_only
 e2e_case "installation: the lite version" test_lite_version
 e2e_case "installation: a smile held open by another program" test_locked_target
+e2e_case "installation: a record held open gives the skin back as it was" test_record_held_open
 e2e_case "installation: 600 smiles raise the GDI quota and ask to restart" test_gdi_quota
