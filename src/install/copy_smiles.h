@@ -1,7 +1,7 @@
 #pragma once
-// The file operations both installations are built from: copying the smiles of one kind with
-// progress and failure accounting, the copy of one file with its fallbacks, removing the
-// smiles a lite variant leaves out, emptying a folder, and the installation's elapsed time.
+// What both installations share around their copies: the progress they show, the check that
+// the pack's smile folders still hold their lists, emptying a folder, and the installation's
+// elapsed time. The copies themselves are planned (install_plan.h) and run (install_run.h).
 
 #include <cstdint>
 #include <string>
@@ -63,40 +63,14 @@ class InstallProgressView : public CopyProgress {
     virtual void FinishProgress() = 0;
 };
 
-struct CopyResult {
-    int total = 0;     // the start plus the images copied
-    int failures = 0;  // files that could not be copied, _define.ini among them
-};
-
-// Copies the smiles of one kind (".gif" when animated, else ".bmp", in any letter case) and
-// the list file _define.ini from the source folder into the target folder. A file counts
-// only when one of its copy attempts succeeded: an old smile of the same name that could not
-// be replaced is a failure. Each failure adds "Error at copying file: " and the source path
-// to the log. _define.ini is copied but not counted as a smile. A missing source folder
-// copies nothing.
-CopyResult CopySmiles(Files& files, ProblemLog& log, CopyProgress& progress,
-                      const std::string& source, const std::string& target, bool animated,
-                      int start);
-
 // The smile folders an installation is about to read must each hold their list _define.ini:
 // one that does not (gone, or never checked) would leave an empty folder recorded as the
 // pack. Each such folder is counted and logged as a failed copy of its list; returns how
 // many there were.
 int MissingSmileLists(Files& files, ProblemLog& log, const std::vector<std::string>& folders);
 
-// Makes the destination's folder with every missing level, copies the file, and when that
-// fails lets the shell copy it into that folder. True when one of the copies succeeded.
-bool CopyOneFile(Files& files, const std::string& from, const std::string& to);
-
-// Deletes the target folder's smiles of the kind that the Lite Dark folder's DeleteLite.ini
-// names (each line a name without its extension; letter case is ignored, lines are not
-// trimmed, empty and comment lines skipped). Returns how many were really deleted. A
-// DeleteLite.ini that cannot be read throws UnexpectedFileError.
-int RemoveLiteSmiles(Files& files, const std::string& targetFolder,
-                     const std::string& liteDarkFolder, bool animated);
-
 // Deletes every file of the folder, read-only ones too; sub-folders and files that cannot be
-// deleted stay.
+// deleted stay. Only for what the user asked to delete: an installation moves files aside.
 void ClearFolderFiles(Files& files, const std::string& folder);
 
 }  // namespace velmora

@@ -1,10 +1,12 @@
 #include "install/infium_install.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "app/unexpected_error.h"
 #include "install/folder_name.h"
 #include "install/infium_names.h"
+#include "install/install_run.h"
 #include "install/version_record.h"
 #include "platform/text_lines.h"
 
@@ -19,12 +21,24 @@ struct Kind {
     bool second = false;  // the pack's second variant is installed for this kind
     std::string fullLight, liteDark;    // the source folders
     std::string fullCount, liteCount;   // the declared counts the records carry
-    int missing = 0;  // source folders without their _define.ini: the kind is not installed
     int copied = 0;   // running on across both variants
     int failures = 0;
-
-    bool Installs() const { return present && missing == 0; }
 };
+
+Kind MakeKind(const PackDescription& pack, const std::string& programFolder, bool animated,
+              size_t variants) {
+    const std::string base = programFolder + "\\Source SMP\\" + (animated ? "Animated" : "Static");
+    Kind kind;
+    kind.animated = animated;
+    kind.name = animated ? "Animated" : "Static";
+    kind.present = HasSmilesOfKind(pack, animated);
+    kind.second = animated ? variants > 1 : InstallsSecondStatic(pack, variants);
+    kind.fullLight = base + " Single Full Light";
+    kind.liteDark = base + " Lite Dark";
+    kind.fullCount = animated ? pack.AnimatedFullLightCount : pack.StaticFullLightCount;
+    kind.liteCount = animated ? pack.AnimatedLiteDarkCount : pack.StaticLiteDarkCount;
+    return kind;
+}
 
 class InfiumInstallation {
   public:
@@ -33,27 +47,40 @@ class InfiumInstallation {
           view_(view),
           smilies_(job.qipFolder + "\\Smilies"),
           variants_(InfiumVariantsOf(job.pack)),
-          kinds_{MakeKind(true), MakeKind(false)} {}
+          kinds_{MakeKind(job.pack, job.programFolder, true, variants_.size()),
+                 MakeKind(job.pack, job.programFolder, false, variants_.size())} {}
 
     InfiumOutcome Run() {
+        RecoverBeforeInstalling(job_.files, job_.log, job_.dialogs, job_.text[Text::WarningTitle],
+                                job_.qipFolder);
         if (!NamesAreSafe()) return InfiumOutcome::Refused;
         view_.ShowProgressCaption();
         names_ = ChooseInfiumNames(job_.files, smilies_, job_.pack, variants_);
         if (!AskBeforeChanging()) return InfiumOutcome::Cancelled;
         StartClock(clock_, job_.clock.TickCount());
+        // The run's folders are one unit. What fails before anything changes (a missing source,
+        // a refused folder) leaves them all untouched.
+        bool runs = true;
         for (Kind& kind : kinds_) {
             if (!kind.present) continue;
-            kind.missing = MissingSmileLists(job_.files, job_.log, SourcesOf(kind));
-            kind.failures = kind.missing;
+            kind.failures = MissingSmileLists(job_.files, job_.log, SourcesOf(kind));
+            runs = runs && kind.failures == 0;
         }
-        if (overwrite_) RemoveOwnFolders();
-        MakeFolders();
+        UnitPlan plan;
+        if (runs) {
+            plan = PlanInfium(job_.files, job_.pack, job_.programFolder, smilies_, names_.renames);
+            for (Kind& kind : kinds_) kind.failures += LogRefusals(job_.log, plan, kind.animated);
+            runs = !HasRefusal(plan);
+        }
         const bool bothKinds = job_.pack.SmileKinds == 0;
         view_.StartProgress({true, bothKinds, 2, bothKinds ? 0 : 40}, clock_);
+        std::optional<InstallRun> run;
+        if (runs) run.emplace(job_.files, job_.log, view_, BackupFolderOf(job_.qipFolder), plan);
         for (int k = 0; k < 2; ++k) {
-            if (kinds_[k].Installs()) InstallKind(kinds_[k]);
+            if (run && kinds_[k].present) InstallKind(kinds_[k], plan, *run);
             if (bothKinds) view_.ShowOverall(k + 1);
         }
+        if (run) run->Finish();
         ShowReport();
         if (Succeeded()) OfferOldVersions();
         view_.FinishProgress();
@@ -61,31 +88,10 @@ class InfiumInstallation {
     }
 
   private:
-    Kind MakeKind(bool animated) const {
-        const PackDescription& pack = job_.pack;
-        const std::string base =
-            job_.programFolder + "\\Source SMP\\" + (animated ? "Animated" : "Static");
-        Kind kind;
-        kind.animated = animated;
-        kind.name = animated ? "Animated" : "Static";
-        kind.present = HasSmilesOfKind(pack, animated);
-        kind.second = animated ? variants_.size() > 1
-                               : InstallsSecondStatic(pack, variants_.size());
-        kind.fullLight = base + " Single Full Light";
-        kind.liteDark = base + " Lite Dark";
-        kind.fullCount = animated ? pack.AnimatedFullLightCount : pack.StaticFullLightCount;
-        kind.liteCount = animated ? pack.AnimatedLiteDarkCount : pack.StaticLiteDarkCount;
-        return kind;
-    }
-
-    bool FullLite() const { return ModeOf(job_.pack) == kFullLiteMode; }
     bool Succeeded() const { return kinds_[0].failures == 0 && kinds_[1].failures == 0; }
 
     std::string FolderName(size_t variant, bool animated) const {
         return InfiumFolderName(variants_[variant], names_.renames, animated);
-    }
-    std::string Folder(size_t variant, bool animated) const {
-        return smilies_ + "\\" + FolderName(variant, animated);
     }
 
     std::vector<std::string> SourcesOf(const Kind& kind) const {
@@ -139,50 +145,14 @@ class InfiumInstallation {
         return overwrite_;
     }
 
-    // Empties and removes the folders of this very pack that the new copy replaces; a folder
-    // that keeps anything stays and is filled again.
-    void RemoveOwnFolders() {
-        for (const Kind& kind : kinds_) {
-            if (!kind.Installs()) continue;
-            for (size_t v = 0; v < variants_.size(); ++v) {
-                const std::string folder = Folder(v, kind.animated);
-                if (!job_.files.IsFolder(folder)) continue;
-                ClearFolderFiles(job_.files, folder);
-                job_.files.RemoveFolder(folder);
-            }
-        }
-    }
-
-    void MakeFolders() {
-        for (const Kind& kind : kinds_) {
-            if (!kind.Installs()) continue;
-            job_.files.MakeFolders(Folder(0, kind.animated));
-            if (kind.second) job_.files.MakeFolders(Folder(1, kind.animated));
-        }
-    }
-
-    void CopyInto(Kind& kind, const std::string& source, const std::string& target) {
-        const CopyResult copy = CopySmiles(job_.files, job_.log, view_, source, target,
-                                           kind.animated, kind.copied);
-        kind.copied = copy.total;
-        kind.failures += copy.failures;
-    }
-
-    void InstallKind(Kind& kind) {
-        Files& files = job_.files;
+    void InstallKind(Kind& kind, const UnitPlan& plan, InstallRun& run) {
         view_.ResetStaticBar();
-        const std::string first = Folder(0, kind.animated);
-        CopyInto(kind, kind.fullLight, first);
-        WriteVersionRecord(files, first, variants_[0].identity, kind.name, kind.fullCount);
-        if (!kind.second) return;
-        const std::string second = Folder(1, kind.animated);
-        if (FullLite()) CopyInto(kind, kind.fullLight, second);
-        CopyInto(kind, kind.liteDark, second);
-        WriteVersionRecord(files, second, variants_[1].identity, kind.name, kind.liteCount);
-        if (!FullLite()) return;
-        // The lite set is the full one less the smiles DeleteLite.ini names, with its own list.
-        CopyOneFile(files, kind.liteDark + "\\_define.ini", second + "\\_define.ini");
-        kind.copied -= RemoveLiteSmiles(files, second, kind.liteDark, kind.animated);
+        KindTally tally{kind.copied, kind.failures};
+        for (size_t i = 0; i < plan.folders.size(); ++i) {
+            if (plan.folders[i].animated == kind.animated) run.Apply(i, tally);
+        }
+        kind.copied = tally.copied;
+        kind.failures = tally.failures;
     }
 
     // The report names the variants by their base names, whatever suffix their folders took.
@@ -245,6 +215,8 @@ class InfiumInstallation {
         for (const FolderEntry& entry : files.ListFolder(smilies_)) {
             if (!entry.isFolder || entry.hidden) continue;
             const std::string folder = smilies_ + "\\" + entry.name;
+            // A junction's files belong to the folder it leads to.
+            if (files.KindOf(folder) != PathKind::Folder) continue;
             const std::string record = folder + "\\" + kVersionRecordName;
             if (!files.IsFile(record)) continue;
             const std::string identity = ReadVersionRecord(files, record, RecordField::Identity);
@@ -266,6 +238,40 @@ class InfiumInstallation {
 };
 
 }  // namespace
+
+UnitPlan PlanInfium(Files& files, const PackDescription& pack, const std::string& programFolder,
+                    const std::string& smiliesFolder, int renames) {
+    const std::vector<InfiumVariant> variants = InfiumVariantsOf(pack);
+    const bool fullLite = ModeOf(pack) == kFullLiteMode;
+    UnitPlan plan;
+    for (const bool animated : {true, false}) {
+        const Kind kind = MakeKind(pack, programFolder, animated, variants.size());
+        if (!kind.present) continue;
+        for (size_t v = 0; v < variants.size(); ++v) {
+            const std::string folder =
+                smiliesFolder + "\\" + InfiumFolderName(variants[v], renames, animated);
+            if (v == 1 && !kind.second) {
+                // A set of this pack that the new copy leaves out is emptied and removed.
+                if (files.KindOf(folder) != PathKind::Folder) continue;
+                FolderPlan removed = PlanTargetFolder(files, folder, animated);
+                removed.removeAfter = true;
+                plan.folders.push_back(removed);
+                continue;
+            }
+            FolderPlan target = PlanTargetFolder(files, folder, animated);
+            if (target.refusal.empty()) {
+                if (v == 0 || fullLite) PlanCopy(files, target, kind.fullLight);
+                if (v == 1) PlanCopy(files, target, kind.liteDark);
+                if (v == 1 && fullLite) PlanLiteStep(files, target, kind.liteDark);
+                target.recorded = true;
+                target.record = {variants[v].identity, kind.name,
+                                 v == 0 ? kind.fullCount : kind.liteCount};
+            }
+            plan.folders.push_back(target);
+        }
+    }
+    return plan;
+}
 
 InfiumOutcome InstallPackIntoInfium(const InfiumJob& job, InstallProgressView& view) {
     return InfiumInstallation(job, view).Run();

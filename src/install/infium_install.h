@@ -9,6 +9,7 @@
 
 #include "app/wizard.h"
 #include "install/copy_smiles.h"
+#include "install/install_plan.h"
 
 namespace velmora {
 
@@ -30,6 +31,14 @@ enum class InfiumOutcome {
     Refused,    // the pack's name cannot name a folder; nothing on disk changed
 };
 
+// What installing every variant of the pack below the Smilies folder, under the names after
+// so many name changes, does: each kind's folders emptied into the backup when they exist (a
+// set of this pack the new copy leaves out is also removed), filled from their sources, the
+// lite step and the records. Reads only.
+UnitPlan PlanInfium(Files& files, const PackDescription& pack, const std::string& programFolder,
+                    const std::string& smiliesFolder, int renames);
+
+// Installs the pack; the run's folders are installed together or given back what they held.
 InfiumOutcome InstallPackIntoInfium(const InfiumJob& job, InstallProgressView& view);
 
 // The wizard's step: a declined question sends the user back to the choice of the search

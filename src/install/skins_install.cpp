@@ -1,5 +1,8 @@
 #include "install/skins_install.h"
 
+#include <optional>
+
+#include "install/install_run.h"
 #include "install/version_record.h"
 #include "platform/text_lines.h"
 #include "system/gdi_quota.h"
@@ -51,59 +54,57 @@ class SkinsInstallation {
     uint32_t Now() { return wizard_.sys.clock.TickCount(); }
 
     // A kind is installed only when every folder its variant reads is there with its
-    // _define.ini; otherwise its folder in the skin is left as it is.
+    // _define.ini.
     int MissingSources(const KindVariant& variant) {
         std::vector<std::string> folders = {variant.source};
         if (variant.liteStep) folders.push_back(variant.liteDark);
         return MissingSmileLists(wizard_.sys.files, wizard_.state, folders);
     }
 
+    // The skin is one unit: both kinds are installed, or, when anything fails, both folders
+    // are given back what they held. A missing source or a refused folder is known before
+    // anything changes, and then the skin is not touched at all.
     void InstallSkin(const std::string& skin) {
         const PackDescription& pack = wizard_.pack;
+        Files& files = wizard_.sys.files;
         const std::string folder = wizard_.qip.folder + "\\Skins\\" + skin;
-        KindVariant variants[2];
-        int missing[2] = {0, 0};
+        const std::string programFolder = wizard_.sys.host.ProgramFolder();
+        int known[2] = {0, 0};  // failures found before anything changes
         for (int k = 0; k < 2; ++k) {
             if (!HasSmilesOfKind(pack, kKinds[k].animated)) continue;
-            variants[k] = ChooseKindVariant(pack, wizard_.sys.host.ProgramFolder(),
-                                            kKinds[k].animated, wizard_.state.ModeChoice);
-            missing[k] = MissingSources(variants[k]);
-            if (missing[k] == 0) ClearFolderFiles(wizard_.sys.files, folder + kKinds[k].target);
+            const KindVariant variant = ChooseKindVariant(pack, programFolder, kKinds[k].animated,
+                                                          wizard_.state.ModeChoice);
+            words_[k] = variant.word;
+            known[k] = MissingSources(variant);
         }
+        UnitPlan plan;
+        if (known[0] == 0 && known[1] == 0) {
+            plan = PlanSkin(files, pack, programFolder, wizard_.state.ModeChoice, folder);
+            for (int k = 0; k < 2; ++k)
+                known[k] = LogRefusals(wizard_.state, plan, kKinds[k].animated);
+        }
+        std::optional<InstallRun> run;
+        if (known[0] == 0 && known[1] == 0)
+            run.emplace(files, wizard_.state, view_, BackupFolderOf(wizard_.qip.folder), plan);
+        size_t next = 0;  // the plan's folders are the kinds the pack has, in order
         for (int k = 0; k < 2; ++k) {
-            failures_[k] = 0;
+            failures_[k] = known[k];
             if (HasSmilesOfKind(pack, kKinds[k].animated)) {
                 if (kKinds[k].animated) view_.ResetStaticBar();
-                words_[k] = variants[k].word;
-                if (missing[k] == 0) {
-                    outcome_[k] =
-                        InstallKind(variants[k], folder + kKinds[k].target, kKinds[k].name);
-                    failures_[k] = outcome_[k].failures;
+                if (run) {
+                    KindTally tally;
+                    run->Apply(next++, tally);
+                    outcome_[k] = {tally.copied, tally.failures};
+                    failures_[k] = tally.failures;
                 } else {
                     // Nothing of this kind was copied into this skin.
-                    outcome_[k] = KindOutcome{0, missing[k]};
-                    failures_[k] = missing[k];
+                    outcome_[k] = KindOutcome{0, known[k]};
                 }
             }
             ++overall_;
             if (!kKinds[k].animated || HasAnimatedSmiles(pack)) view_.ShowOverall(overall_);
         }
-    }
-
-    KindOutcome InstallKind(const KindVariant& variant, const std::string& target,
-                            const char* kindName) {
-        Files& files = wizard_.sys.files;
-        files.MakeFolders(target);
-        const CopyResult copy =
-            CopySmiles(files, wizard_.state, view_, variant.source, target, variant.animated, 0);
-        KindOutcome outcome{copy.total, copy.failures};
-        if (variant.liteStep) {
-            CopyOneFile(files, variant.liteDark + "\\_define.ini", target + "\\_define.ini");
-            outcome.copied -= RemoveLiteSmiles(files, target, variant.liteDark, variant.animated);
-        }
-        WriteVersionRecord(files, target, PackIdentity(wizard_.pack, variant.word), kindName,
-                           variant.count);
-        return outcome;
+        if (run) run->Finish();
     }
 
     // Shows the skin's report with the clock paused; false when the user quits.
@@ -194,8 +195,29 @@ KindVariant ChooseKindVariant(const PackDescription& pack, const std::string& pr
     return variant;
 }
 
+UnitPlan PlanSkin(Files& files, const PackDescription& pack, const std::string& programFolder,
+                  int32_t modeChoice, const std::string& skinFolder) {
+    UnitPlan plan;
+    for (const Kind& kind : kKinds) {
+        if (!HasSmilesOfKind(pack, kind.animated)) continue;
+        const KindVariant variant =
+            ChooseKindVariant(pack, programFolder, kind.animated, modeChoice);
+        FolderPlan folder = PlanTargetFolder(files, skinFolder + kind.target, kind.animated);
+        if (folder.refusal.empty()) {
+            PlanCopy(files, folder, variant.source);
+            if (variant.liteStep) PlanLiteStep(files, folder, variant.liteDark);
+            folder.recorded = true;
+            folder.record = {PackIdentity(pack, variant.word), kind.name, variant.count};
+        }
+        plan.folders.push_back(folder);
+    }
+    return plan;
+}
+
 void InstallIntoSkins(Wizard& wizard, SkinsChoice& choice, InstallProgressView& view) {
     WizardState& state = wizard.state;
+    RecoverBeforeInstalling(wizard.sys.files, state, wizard.sys.dialogs,
+                            wizard.text[Text::WarningTitle], wizard.qip.folder);
     int marked = 0;
     for (;;) {
         choice.SetBackEnabled(true);

@@ -1,13 +1,15 @@
 #pragma once
 // Installing the pack into the skins of QIP 2005 that the user marks: each skin's smile
 // folders are emptied and refilled with the variant the pack type and the install-mode page
-// call for, recorded, and reported skin by skin.
+// call for, recorded, and reported skin by skin. A skin is installed whole or given back what
+// it held.
 
 #include <cstdint>
 #include <string>
 
 #include "app/wizard.h"
 #include "install/copy_smiles.h"
+#include "install/install_plan.h"
 
 namespace velmora {
 
@@ -23,6 +25,12 @@ struct KindVariant {
 
 KindVariant ChooseKindVariant(const PackDescription& pack, const std::string& programFolder,
                               bool animated, int32_t modeChoice);
+
+// What installing into the skin's folder does: for each kind the pack has, its folder
+// (Smilies\Animated, Smilies\Static) emptied into the backup and filled with the kind's
+// variant, the lite step, and the record. Reads only.
+UnitPlan PlanSkin(Files& files, const PackDescription& pack, const std::string& programFolder,
+                  int32_t modeChoice, const std::string& skinFolder);
 
 // The skins list of the wizard's window.
 class SkinsChoice {

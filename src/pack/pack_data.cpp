@@ -218,6 +218,7 @@ int CountSmileFiles(Files& files, const std::string& folder, bool animated) {
     const std::string wanted = animated ? ".gif" : ".bmp";
     int count = 0;
     for (const FolderEntry& entry : files.ListFolder(folder)) {
+        if (entry.isFolder) continue;
         const size_t dot = entry.name.rfind('.');
         if (dot != std::string::npos && LowerAscii(entry.name.substr(dot)) == wanted) ++count;
     }

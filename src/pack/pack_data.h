@@ -45,7 +45,7 @@ struct LineCount {
 LineCount CountFileLines(Files& files, const std::string& path);
 
 // The entries directly in a folder whose extension is ".gif" (animated) or ".bmp", in any
-// letter case; sub-folders with such a name count too. A missing folder holds none.
+// letter case; sub-folders are no smiles, whatever their names. A missing folder holds none.
 int CountSmileFiles(Files& files, const std::string& folder, bool animated);
 
 // Checks the folders of the mode (the single family's only in mode 0, the Lite Dark ones as

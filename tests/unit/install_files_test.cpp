@@ -1,5 +1,5 @@
-// The installation's file operations: copying the smiles of one kind, the lite removal and
-// emptying a folder, the installed-pack record, and the elapsed time.
+// The installation's small rules: which smiles the lite step removes, emptying a folder, the
+// installed-pack record, and the elapsed time.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,24 +10,12 @@
 
 #include "app/unexpected_error.h"
 #include "install/copy_smiles.h"
+#include "install/install_plan.h"
 #include "install/version_record.h"
 #include "test_world.h"
 
 namespace velmora::test {
 namespace {
-
-// The positions the bar is given, negative for the static bar.
-class SeenPositions : public CopyProgress {
-  public:
-    void BeforeEntry(bool animated, int position) override {
-        seen.push_back(animated ? position : -position);
-    }
-    std::vector<int> seen;
-};
-
-std::pair<int, int> Counts(const CopyResult& result) {
-    return {result.total, result.failures};
-}
 
 std::string Bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -42,73 +30,19 @@ std::vector<std::string> Names(Files& files, const std::string& folder) {
     return names;
 }
 
-TEST(CopySmiles, CopiesTheKindAndTheListIntoANewFolderAndCountsOnlyImages) {
-    TestWorld world;
-    for (const char* name : {"a.gif", "B.GIF", "c.bmp", "_DEFINE.INI", "readme.txt"})
-        world.WriteBytes(std::string("src\\") + name, name);
-    ProblemLog log;
-    SeenPositions bar;
-    const std::string target = world.Path("skin\\Smilies\\Animated");
-    EXPECT_EQ(Counts(CopySmiles(world.realFiles, log, bar, world.Path("src"), target, true, 10)),
-              std::make_pair(12, 0));
-    EXPECT_EQ(Names(world.realFiles, target),
-              (std::vector<std::string>{"B.GIF", "_DEFINE.INI", "a.gif"}));
-    EXPECT_EQ(Bytes(target + "/B.GIF"), "B.GIF");
-    EXPECT_EQ(bar.seen.size(), 5u);
-    EXPECT_EQ(bar.seen.front(), 10);
-
-    const CopyResult none =
-        CopySmiles(world.realFiles, log, bar, world.Path("none"), target, false, 7);
-    EXPECT_EQ(Counts(none), std::make_pair(7, 0));
-}
-
-TEST(CopySmiles, AFileCountsOnlyWhenOneOfItsCopiesSucceeded) {
-    TestWorld world;
-    for (const char* name : {"a.gif", "b.gif", "_define.ini"})
-        world.WriteBytes(std::string("src\\") + name, "new");
-    world.WriteBytes("skin\\a.gif", "old");
-    chmod(world.Path("skin\\a.gif").c_str(), 0444);
-    world.WriteBytes("skin\\b.gif", "old");
-    // The source as an installation builds it, with a forward slash, is logged as given.
-    const std::string source = world.folder + "/src";
-    ProblemLog log;
-    SeenPositions bar;
-
-    // A read-only smile is replaced; one the messenger holds open stays and is a failure.
-    LockedFile heldSmile(world.Path("skin\\b.gif"));
-    EXPECT_EQ(Counts(CopySmiles(heldSmile, log, bar, source, world.Path("skin"), true, 0)),
-              std::make_pair(1, 1));
-    EXPECT_EQ(Bytes(world.Path("skin\\a.gif")), "new");
-    EXPECT_EQ(Bytes(world.Path("skin\\b.gif")), "old");
-    EXPECT_EQ(log.ErrorLog, "\r\nError at copying file: " + source + "\\b.gif");
-
-    // _define.ini is no smile, but a source that cannot be read is a failure all the same.
-    LockedFile lockedList(source + "\\_define.ini");
-    ProblemLog listLog;
-    EXPECT_EQ(Counts(CopySmiles(lockedList, listLog, bar, source, world.Path("skin"), true, 0)),
-              std::make_pair(2, 1));
-    EXPECT_EQ(listLog.ErrorLog, "\r\nError at copying file: " + source + "\\_define.ini");
-}
-
 TEST(Removal, LiteSmilesByTheirListAndEveryFileOfAFolder) {
+    const std::vector<std::string> lines = {"// smile05", "", "smile01", "smile02 ", "SMILE03",
+                                            "smile04"};
+    EXPECT_EQ(LiteRemovals({"SMILE01.GIF", "smile01.bmp", "smile02.gif", "smile03.gif",
+                            "smile05.gif", "smile03.gif"},
+                           lines, true),
+              (std::vector<std::string>{"SMILE01.GIF", "smile03.gif"}));
+
     TestWorld world;
-    world.Write("lite\\DeleteLite.ini",
-                "// smile05\r\n\r\nsmile01\r\nsmile02 \r\nSMILE03\r\nsmile04\r\n");
-    for (const char* name :
-         {"SMILE01.GIF", "smile01.bmp", "smile02.gif", "smile03.gif", "smile04.gif", "smile05.gif"})
-        world.WriteBytes(std::string("skin\\") + name, "");
+    for (const char* name : {"a.gif", "b.bmp"}) world.WriteBytes(std::string("skin\\") + name, "");
+    chmod(world.Path("skin\\a.gif").c_str(), 0444);
     world.MakeFolder("skin\\sub");
     const std::string skin = world.Path("skin");
-
-    // The held smile04.gif is not deleted and not counted.
-    LockedFile held(world.Path("skin\\smile04.gif"));
-    EXPECT_EQ(RemoveLiteSmiles(held, skin, world.Path("lite"), true), 2);
-    EXPECT_EQ(Names(world.realFiles, skin),
-              (std::vector<std::string>{"smile01.bmp", "smile02.gif", "smile04.gif", "smile05.gif",
-                                        "sub"}));
-    EXPECT_THROW(RemoveLiteSmiles(world.realFiles, skin, world.Path("none"), true),
-                 UnexpectedFileError);
-
     ClearFolderFiles(world.realFiles, skin);
     EXPECT_EQ(Names(world.realFiles, skin), (std::vector<std::string>{"sub"}));
 }

@@ -277,13 +277,13 @@ TEST(PackData, ListLinesCountEveryLineAndSmilesGoByTheirExtension) {
     }
     EXPECT_FALSE(CountFileLines(world.realFiles, world.folder + "\\none.ini").status.ok);
 
-    // Smiles go by the extension in any letter case; a folder with such a name counts too.
+    // Smiles go by the extension in any letter case; a folder with such a name is no smile.
     for (const char* name : {"A.GIF", "b.gif", "a.gif.txt", "a.jpg", "gif", "c.Bmp", "d.bmp"}) {
         world.WriteBytes("smiles\\" + std::string(name), "");
     }
     world.MakeFolder("smiles\\sub.gif");
     const std::string folder = world.folder + "\\smiles";
-    EXPECT_EQ(CountSmileFiles(world.realFiles, folder, true), 3);
+    EXPECT_EQ(CountSmileFiles(world.realFiles, folder, true), 2);
     EXPECT_EQ(CountSmileFiles(world.realFiles, folder, false), 2);
     EXPECT_EQ(CountSmileFiles(world.realFiles, world.folder + "\\none", true), 0);
 }

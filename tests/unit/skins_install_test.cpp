@@ -1,5 +1,5 @@
 // Installing into QIP 2005 skins: which skins and folders change, the variant each kind gets,
-// the reports, and what a missing source folder or a quit leaves behind.
+// the reports, and what a failed skin or a quit leaves behind.
 
 #include <gtest/gtest.h>
 
@@ -180,38 +180,72 @@ TEST(SkinVariants, PackTypeAndChoicePickFolderWordAndCount) {
     }
 }
 
-// A source folder that went missing must not leave the skin's smiles emptied: that kind is
-// left as it was and reported as a failure; Yes to the question then ends the wizard before
-// the next skin.
-TEST_F(SkinsInstall, AMissingSourceFolderLeavesTheKindAloneAndYesQuits) {
-    std::filesystem::remove_all(world.Path("Source SMP\\Static Single Full Light"));
-    view.marks = {{0, 1}};
-    world.dialogs.answers = {BoxAnswer::Yes};
-    InstallIntoSkins(world.wizard, view, view);
-    EXPECT_EQ(FilesIn(1, "Static"), (std::vector<std::string>{"old.gif"}));
-    EXPECT_EQ(FilesIn(1, "Animated").size(), 6u);
-    EXPECT_EQ(FilesIn(2, "Animated"), (std::vector<std::string>{"old.gif"}));
-    ASSERT_EQ(world.dialogs.shown.size(), 1u);
-    const MessageBoxRequest& report = world.dialogs.shown[0];
-    EXPECT_EQ(report.icon, BoxIcon::Error);
-    EXPECT_EQ(report.buttons, BoxButtons::YesNo);
-    EXPECT_NE(report.text.find("Ошибок при копировании статических смайлов: 1"), std::string::npos);
-    const std::string ending = " ОШИБКА ПРИ УСТАНОВКЕ!!!\r\n Выйти из программы установки?";
-    EXPECT_EQ(report.text.substr(report.text.size() - ending.size()), ending);
-    EXPECT_EQ(world.wizard.state.ErrorLog, "\r\nError at copying file: " + world.folder +
-                                               "/Source SMP/Static Single Full Light\\_define.ini");
-    EXPECT_TRUE(world.wizard.state.StopRequested);
-    EXPECT_EQ(view.trace, "progress 4;");  // the display stays, the buttons stay disabled
+// A skin whose installation fails is left as it was, both kinds, and the failed kind is
+// reported: a source folder that went missing (the skin is not touched), or a lite _define.ini
+// that neither the plain nor the shell's copy can take (the skin is given back what it held).
+// Yes to the question then ends the wizard before the next skin.
+TEST_F(SkinsInstall, AFailedSkinIsLeftAsItWasAndYesQuits) {
+    const std::string liteList = world.folder + "\\Source SMP\\Animated Lite Dark\\_define.ini";
+    const struct {
+        const char* what;
+        int32_t mode;
+        const char* gone;  // a source folder removed before the installation
+        std::string held;  // a file held open without sharing
+        const char* failures;
+        std::string log;
+    } rows[] = {
+        {"the lite list held", kSecondMode, nullptr, liteList, "анимированных смайлов: 1",
+         "\r\nError at copying file: " + liteList +
+             "\r\nRestored as it was before the installation: " + world.folder +
+             "\\QIP\\Skins\\Skin1\\Smilies\\Static\r\nRestored as it was before the "
+             "installation: " + world.folder + "\\QIP\\Skins\\Skin1\\Smilies\\Animated"},
+        {"a source folder gone", kFirstMode, "Source SMP\\Static Single Full Light", "",
+         "статических смайлов: 1",
+         "\r\nError at copying file: " + world.folder +
+             "/Source SMP/Static Single Full Light\\_define.ini"},
+    };
+    for (const auto& row : rows) {
+        if (row.gone) std::filesystem::remove_all(world.Path(row.gone));
+        LockedFile files(row.held);
+        Platform platform{files, world.dialogs, world.host, world.processes, world.registry,
+                          world.clock};
+        Wizard wizard(platform);
+        wizard.text = world.wizard.text;
+        wizard.pack = world.wizard.pack;
+        wizard.qip = world.wizard.qip;
+        wizard.state.ModeChoice = row.mode;
+        view.marks = {{0, 1}};
+        view.trace.clear();
+        world.dialogs.shown.clear();
+        world.dialogs.answers = {BoxAnswer::Yes};
+        InstallIntoSkins(wizard, view, view);
+        for (int skin : {1, 2}) {
+            for (const char* kind : {"Static", "Animated"})
+                EXPECT_EQ(FilesIn(skin, kind), (std::vector<std::string>{"old.gif"})) << row.what;
+        }
+        EXPECT_FALSE(std::filesystem::exists(world.Path("QIP\\Velmora backup"))) << row.what;
+        ASSERT_EQ(world.dialogs.shown.size(), 1u) << row.what;
+        const MessageBoxRequest& report = world.dialogs.shown[0];
+        EXPECT_EQ(report.icon, BoxIcon::Error);
+        EXPECT_EQ(report.buttons, BoxButtons::YesNo);
+        EXPECT_NE(report.text.find(std::string("Ошибок при копировании ") + row.failures),
+                  std::string::npos)
+            << row.what;
+        const std::string ending = " ОШИБКА ПРИ УСТАНОВКЕ!!!\r\n Выйти из программы установки?";
+        EXPECT_EQ(report.text.substr(report.text.size() - ending.size()), ending);
+        EXPECT_EQ(wizard.state.ErrorLog, row.log) << row.what;
+        EXPECT_TRUE(wizard.state.StopRequested);
+        EXPECT_EQ(view.trace, "progress 4;");  // the display stays, the buttons stay disabled
+    }
+}
 
-    // A folder that goes missing after the first skin: the second skin's report counts
-    // nothing copied of that kind, not the first skin's smiles.
-    world.FillSmileFolder("Static Single Full Light", 2, 2);
+// A folder that goes missing after the first skin: the second skin's report counts nothing
+// copied of that kind, not the first skin's smiles.
+TEST_F(SkinsInstall, AKindGoneAfterTheFirstSkinCountsNothingCopiedInTheNext) {
     view.afterOverall = [&](int position) {
         if (position == 2)
             std::filesystem::remove_all(world.Path("Source SMP\\Animated Single Full Light"));
     };
-    world.dialogs.shown.clear();
-    world.wizard.state.StopRequested = false;
     view.marks = {{0, 1}};
     InstallIntoSkins(world.wizard, view, view);
     ASSERT_EQ(world.dialogs.shown.size(), 2u);

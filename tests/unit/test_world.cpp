@@ -56,10 +56,13 @@ bool LockedFile::CopyFileOver(const std::string& from, const std::string& to) {
     return !IsLocked(from) && !IsLocked(to) && PosixFiles::CopyFileOver(from, to);
 }
 
-bool LockedFile::ShellCopy(const std::string& from, const std::string& toFolder) {
-    const std::string name = ToPosixPath(from).substr(ToPosixPath(from).rfind('/') + 1);
-    return !IsLocked(from) && !IsLocked(toFolder + "\\" + name) &&
-           PosixFiles::ShellCopy(from, toFolder);
+bool LockedFile::ShellCopy(const std::string& from, const std::string& to) {
+    return !IsLocked(from) && !IsLocked(to) && PosixFiles::ShellCopy(from, to);
+}
+
+FileStatus LockedFile::Move(const std::string& from, const std::string& to) {
+    if (IsLocked(from) || IsLocked(to)) return FileStatus::Failed("The file is in use");
+    return PosixFiles::Move(from, to);
 }
 
 bool LockedFile::RemoveFile(const std::string& path) {

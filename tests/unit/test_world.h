@@ -23,14 +23,15 @@ class ScriptedDialogs : public Dialogs {
 };
 
 // Real files, of which one is held open without sharing, as a running program holds it on
-// Windows: it cannot be read, written, copied, replaced by a copy or deleted.
+// Windows: it cannot be read, written, copied, replaced by a copy, moved or deleted.
 class LockedFile : public PosixFiles {
   public:
     explicit LockedFile(const std::string& path) : locked_(ToPosixPath(path)) {}
     FileText ReadText(const std::string& path) override;
     FileStatus WriteText(const std::string& path, const std::string& text) override;
     bool CopyFileOver(const std::string& from, const std::string& to) override;
-    bool ShellCopy(const std::string& from, const std::string& toFolder) override;
+    bool ShellCopy(const std::string& from, const std::string& to) override;
+    FileStatus Move(const std::string& from, const std::string& to) override;
     bool RemoveFile(const std::string& path) override;
 
   private:

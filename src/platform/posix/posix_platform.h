@@ -22,11 +22,14 @@ class PosixFiles : public Files {
   public:
     bool IsFile(const std::string& path) override;
     bool IsFolder(const std::string& path) override;
+    PathKind KindOf(const std::string& path) override;
     FileText ReadText(const std::string& path) override;
     FileStatus WriteText(const std::string& path, const std::string& text) override;
+    FileStatus WriteUtf8Durably(const std::string& path, const std::string& text) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
     bool CopyFileOver(const std::string& from, const std::string& to) override;
-    bool ShellCopy(const std::string& from, const std::string& toFolder) override;
+    bool ShellCopy(const std::string& from, const std::string& to) override;
+    FileStatus Move(const std::string& from, const std::string& to) override;
     bool MakeFolders(const std::string& folder) override;
     bool RemoveFile(const std::string& path) override;
     bool RemoveFolder(const std::string& folder) override;

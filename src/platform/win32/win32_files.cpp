@@ -90,6 +90,13 @@ bool Win32Files::IsFolder(const std::string& path) {
     return IsFolderAt(WidePath(path));
 }
 
+PathKind Win32Files::KindOf(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return PathKind::Link;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
+}
+
 FileText Win32Files::ReadText(const std::string& path) {
     FileText result;
     FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
@@ -127,6 +134,19 @@ FileStatus Win32Files::WriteText(const std::string& path, const std::string& tex
     return {};
 }
 
+FileStatus Win32Files::WriteUtf8Durably(const std::string& path, const std::string& text) {
+    FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok()) return LastError();
+    const std::string bytes = "\xEF\xBB\xBF" + text;
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size() || !FlushFileBuffers(file.get())) {
+        return LastError();
+    }
+    return {};
+}
+
 std::vector<FolderEntry> Win32Files::ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
     WIN32_FIND_DATAW found;
@@ -147,23 +167,36 @@ bool Win32Files::CopyFileOver(const std::string& from, const std::string& to) {
     return CopyFileW(WidePath(from).c_str(), WidePath(to).c_str(), FALSE) != 0;
 }
 
-bool Win32Files::ShellCopy(const std::string& from, const std::string& toFolder) {
+bool Win32Files::ShellCopy(const std::string& from, const std::string& to) {
     const std::wstring source = ShellPath(from);
-    const std::wstring folder = ShellPath(toFolder);
+    const std::wstring destination = ShellPath(to);
+    // Given a folder, the shell would copy into it, and a folder as the source is copied with
+    // everything below it: only a file goes to a file path.
+    const DWORD sourceAttributes = GetFileAttributesW(source.c_str());
+    if (sourceAttributes == INVALID_FILE_ATTRIBUTES ||
+        (sourceAttributes & FILE_ATTRIBUTE_DIRECTORY) || IsFolderAt(destination)) {
+        return false;
+    }
     // Each list holds one path and ends with two zero characters.
     const std::wstring sourceList = source + std::wstring(2, L'\0');
-    const std::wstring folderList = folder + std::wstring(2, L'\0');
+    const std::wstring destinationList = destination + std::wstring(2, L'\0');
     SHFILEOPSTRUCTW operation{};
     operation.hwnd = nullptr;
     operation.wFunc = FO_COPY;
     operation.pFrom = sourceList.c_str();
-    operation.pTo = folderList.c_str();
+    operation.pTo = destinationList.c_str();
     // FOF_NOERRORUI: on a failure Windows's shell would otherwise stop the copy behind a box
     // of its own, which the program's copy report repeats anyway.
     operation.fFlags =
         FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
     if (SHFileOperationW(&operation) != 0 || operation.fAnyOperationsAborted) return false;
-    return HoldsSameBytes(folder + L"\\" + source.substr(source.rfind(L'\\') + 1), source);
+    return HoldsSameBytes(destination, source);
+}
+
+FileStatus Win32Files::Move(const std::string& from, const std::string& to) {
+    // Without MOVEFILE_COPY_ALLOWED a move to another volume fails instead of copying.
+    if (!MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), 0)) return LastError();
+    return {};
 }
 
 bool Win32Files::MakeFolders(const std::string& folder) {

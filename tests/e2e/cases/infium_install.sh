@@ -119,8 +119,8 @@ $INFIUM_PACK lite Static" "$(smiles_folders)" "folders after the installation"
 }
 
 # A folder of the pack's name without a record is another pack's: it stays as it was, the
-# pack goes to the _01 names. A smile that cannot be read fails the copy, and then no older
-# version is offered.
+# pack goes to the _01 names. A smile that cannot be read fails the copy: every folder is
+# then as it was, and no older version is offered.
 test_other_pack_and_failed_copy() {
     make_infium
     mkdir "$INFIUM_SMILIES/$INFIUM_PACK full"
@@ -139,12 +139,23 @@ test_other_pack_and_failed_copy() {
     decline_log
     wait_velmora_exit
     unlock_file
-    diff -r "$E2E_CASE_DIR/Smilies.before/$INFIUM_PACK full" "$INFIUM_SMILIES/$INFIUM_PACK full" >/dev/null ||
-        fail "the other pack's folder changed"
-    local name
-    for name in "0.9 full" "0.9 lite Static" "1.0 full_01" "1.0 lite_01 Static"; do
-        [[ -d "$INFIUM_SMILIES/Velmora Sunny Smiles $name" ]] || fail "no folder $name"
-    done
+    diff -r "$E2E_CASE_DIR/Smilies.before" "$INFIUM_SMILIES" >/dev/null || fail "the folders changed"
+    [[ ! -e "$INFIUM/Velmora backup" ]] || fail "the backup stayed"
+}
+
+# A plain file where a set's folder goes is not written into: the installation is refused as
+# a failure, and the file and everything else stay byte for byte.
+test_file_where_a_folder_goes() {
+    make_infium
+    printf 'user data' >"$INFIUM_SMILIES/$INFIUM_PACK lite"
+    cp -a "$INFIUM_SMILIES" "$E2E_CASE_DIR/Smilies.before"
+    walk_to_found_notice
+    expect_infium_report "ОШИБКА ПРИ УСТАНОВКЕ!!!"
+    expect_another_install_question
+    robot answer no
+    decline_log
+    wait_velmora_exit
+    diff -r "$E2E_CASE_DIR/Smilies.before" "$INFIUM_SMILIES" >/dev/null || fail "the folders changed"
 }
 
 # A pack whose name climbs out of the Smilies folder is refused before anything changes.
@@ -169,3 +180,4 @@ test_unsafe_pack_name() {
 e2e_case "QIP Infium: fresh install, older versions, again with No and Yes" test_install_and_again
 e2e_case "QIP Infium: another pack's folder, a failed copy" test_other_pack_and_failed_copy
 e2e_case "QIP Infium: a pack name that is no folder name" test_unsafe_pack_name
+e2e_case "QIP Infium: a file where a set's folder goes" test_file_where_a_folder_goes

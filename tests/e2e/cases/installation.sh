@@ -1,5 +1,6 @@
 # Installing into QIP 2005: the skins list, what the installation leaves in each skin, the
-# reports, a target that cannot be replaced, and the GDI quota with the restart question.
+# reports, a target that cannot be replaced, a run killed mid-copy, and the GDI quota with the
+# restart question.
 # The sample pack's texts are in code page 1251, so these cases run as a Russian Windows.
 
 INSTALL_REPORT_TITLE="Отчет о копировании..."
@@ -103,7 +104,7 @@ test_locked_target() {
     walk_to_skins_list 1044
     mark_skins Skin1 Skin2
     lock_file "$INSTALL_QIP/Skins/Skin1/Smilies/Animated/smile.gif" 60000
-    cp -r "$INSTALL_QIP/Skins/Skin2" "$E2E_CASE_DIR/Skin2.before"
+    cp -a "$INSTALL_QIP/Skins" "$E2E_CASE_DIR/Skins.before"
     robot click "$NEXT_BUTTON"
     local box
     box=$(robot box)
@@ -117,8 +118,38 @@ test_locked_target() {
     decline_log
     wait_velmora_exit
     unlock_file
-    diff -r "$E2E_CASE_DIR/Skin2.before" "$INSTALL_QIP/Skins/Skin2" >/dev/null ||
-        fail "the skin after the error was installed"
+    # The failed skin got back every old smile; the one after it was not touched.
+    diff -r "$E2E_CASE_DIR/Skins.before" "$INSTALL_QIP/Skins" >/dev/null ||
+        fail "the skins are not as they were"
+    [[ ! -e "$INSTALL_QIP/Velmora backup" ]] || fail "the backup stayed"
+}
+
+# Five skins, 2 and 4 marked, and skin 4's animated record held open: skin 2 is installed,
+# skin 4 cannot take its record, ends the wizard, and is as it was, byte for byte.
+test_record_held_open() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    make_qip_2005
+    walk_to_skins_list 1044
+    mark_skins Skin2 Skin4
+    printf 'old record' >"$INSTALL_QIP/Skins/Skin4/Smilies/Animated/$INSTALL_RECORD"
+    cp -a "$INSTALL_QIP/Skins/Skin4" "$E2E_CASE_DIR/Skin4.before"
+    lock_file "$INSTALL_QIP/Skins/Skin4/Smilies/Animated/$INSTALL_RECORD" 60000
+    robot click "$NEXT_BUTTON"
+    expect_report Skin2
+    expect_contains "$(field text "$(robot box)")" "перезапустить QIP" "closing notice"
+    robot answer ok
+    decline_log
+    local box
+    box=$(robot box)
+    expect_contains "$(field text "$box")" "$INSTALL_RECORD" "error box"
+    robot answer ok
+    wait_velmora_exit
+    unlock_file
+    diff -r "$E2E_CASE_DIR/Skin4.before" "$INSTALL_QIP/Skins/Skin4" >/dev/null ||
+        fail "Skin4 is not as it was"
+    expect_installed_kind "$INSTALL_QIP/Skins/Skin2/Smilies/Animated" "$INSTALL_SAMPLE_ANIMATED" gif full 36 Animated
+    [[ ! -e "$INSTALL_QIP/Velmora backup" ]] || fail "the backup stayed"
 }
 
 GDI_QUOTA_KEY='HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Windows'
@@ -186,7 +217,80 @@ test_gdi_quota() {
     expect_eq "REG_DWORD 0x4e20" "$(gdi_quota_in_view "$windows_view")" "quota Windows reads"
 }
 
+# The running Velmora.exe, killed: every Linux process whose command line holds its path, as
+# Linux or as Windows names it (a 32-bit program in a 64-bit prefix runs in another process
+# than the one started, under its Windows path).
+kill_velmora() {
+    local pids
+    pids=$(ps -eo pid=,args= -ww | EXE=$(prog_dir)/Velmora.exe \
+        WINEXE=$(windows_path "$(prog_dir)/Velmora.exe") \
+        awk 'index($0, ENVIRON["EXE"]) || index($0, ENVIRON["WINEXE"]) { print $1 }')
+    [[ -n $pids ]] || fail "no process of Velmora.exe found"
+    kill -KILL $pids 2>/dev/null
+    wait "$VELMORA_PID" 2>/dev/null
+}
+
+# Every file and folder below a folder, with its permissions (the read-only attribute).
+listing_with_modes() {
+    (cd "$1" && find . -mindepth 1 -printf '%P %m\n' | sort)
+}
+
+# Velmora.exe killed while it copies a pack of 3000 smiles into a skin; the next run into the
+# same messenger says it restored the skin, which is then byte for byte as before the first.
+test_killed_and_restored() {
+    use_locale ru_RU.UTF-8
+    make_prog_dir "$SAMPLE_PACK"
+    local pack="$(prog_dir)/Source SMP" i
+    rm -rf "$pack/Animated Lite Dark" "$pack/Static"*
+    (cd "$pack/Animated Single Full Light" && tee $(seq -f 'extra%g.gif' 36 2999) <smile.gif >/dev/null)
+    for ((i = 36; i < 3000; i++)); do printf ':extra%d: extra%d.gif\r\n' "$i" "$i"; done >>"$pack/Animated Single Full Light/_define.ini"
+    read_sample_smp_lines
+    SAMPLE_SMP_LINES[3]=single
+    SAMPLE_SMP_LINES[7]=3000
+    SAMPLE_SMP_LINES[11]=anim
+    write_smp_ini "${SAMPLE_SMP_LINES[@]}"
+    make_qip_2005
+    local skin="$INSTALL_QIP/Skins/Skin3/Smilies/Animated"
+    chmod a-w "$skin/old.gif"
+    listing_with_modes "$INSTALL_QIP/Skins" >"$E2E_CASE_DIR/modes.before"
+
+    walk_to_found_notice  # a single pack has no install-mode page
+    wait_until "$INSTALL_SKINS_CAPTION" text "$PAGE_CAPTION"
+    mark_skins Skin3
+    robot click "$NEXT_BUTTON"
+    # While it copies, the program answers no message: the files tell how far it is.
+    local deadline=$((SECONDS + 60))
+    until (($(find "$skin" -maxdepth 1 -name 'extra*.gif' | wc -l) >= 100)); do
+        ((SECONDS < deadline)) || fail "the copy did not start"
+        sleep 0.05
+    done
+    kill_velmora
+    (($(find "$skin" -maxdepth 1 -name 'extra*.gif' | wc -l) < 2964)) ||
+        fail "the copy had ended before the kill"
+    [[ -s "$INSTALL_QIP/Velmora backup/journal.txt" ]] || fail "the killed run left no journal"
+
+    walk_to_found_notice
+    local box
+    box=$(robot box)
+    expect_eq warning "$(field 'icon kind' "$box")" "recovery notice icon"
+    expect_contains "$(field text "$box")" "$(windows_path "$skin")" "recovery notice"
+    robot answer ok
+    wait_until "$INSTALL_SKINS_CAPTION" text "$PAGE_CAPTION"
+    robot click "$EXIT_BUTTON"
+    expect_eq "Подтверждение выхода..." "$(field title "$(robot box)")" "exit question title"
+    robot answer yes
+    decline_log  # the restored skin is one of the run's problems
+    wait_velmora_exit
+    diff -r "$E2E_CASE_DIR/QIP.before/Skins" "$INSTALL_QIP/Skins" >/dev/null ||
+        fail "the skins are not as they were"
+    expect_eq "$(cat "$E2E_CASE_DIR/modes.before")" "$(listing_with_modes "$INSTALL_QIP/Skins")" \
+        "names and permissions of the skins"
+    [[ ! -e "$INSTALL_QIP/Velmora backup" ]] || fail "the backup stayed"
+}
+
 e2e_case "installation: marked skins only, each with its report and the new pack alone" test_marked_skins_only
 e2e_case "installation: the lite version" test_lite_version
 e2e_case "installation: a smile held open by another program" test_locked_target
+e2e_case "installation: a record held open gives the skin back as it was" test_record_held_open
 e2e_case "installation: 600 smiles raise the GDI quota in the 64-bit view, and ask to restart" test_gdi_quota
+e2e_case "installation: killed mid-copy, restored by the next run" test_killed_and_restored
