@@ -113,8 +113,9 @@ test_log_and_mail() {
     wait_velmora_exit
     unlock_file
 
-    local prog_windows windows_version
+    local prog_windows skin_windows windows_version
     prog_windows=$(windows_path "$(prog_dir)")
+    skin_windows=$(windows_path "$INSTALL_QIP/Skins/Skin1/Smilies")
     windows_version=$(log_text | sed -n 2p)
     [[ $windows_version =~ ^Windows\ version:\ 5\.[12]\.[0-9]+$ ]] ||
         fail "line 2 of LOG.txt: '$windows_version'"
@@ -133,7 +134,9 @@ amount of static smiles [Lite Dark]: 30
 date of creation of smiles-pack: 01.12.2026
 
 $LOG_LANGUAGE_ENTRY
-Error at copying file: $prog_windows\\Source SMP\\Animated Single Full Light\\smile.gif" \
+Error at copying file: $prog_windows\\Source SMP\\Animated Single Full Light\\smile.gif
+Restored as it was before the installation: $skin_windows\\Static
+Restored as it was before the installation: $skin_windows\\Animated" \
         "$(log_text)" "LOG.txt"
     [[ $(tail -c 2 "$(prog_dir)/LOG.txt" | od -An -c | tr -d ' ') == '\r\n' ]] ||
         fail "LOG.txt does not end with CR LF"
