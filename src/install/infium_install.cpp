@@ -52,7 +52,7 @@ class InfiumInstallation {
 
     InfiumOutcome Run() {
         RecoverBeforeInstalling(job_.files, job_.log, job_.dialogs, job_.text[Text::WarningTitle],
-                                job_.qipFolder);
+                                job_.text[Text::RecoveryNotice], job_.qipFolder);
         if (!NamesAreSafe()) return InfiumOutcome::Refused;
         view_.ShowProgressCaption();
         names_ = ChooseInfiumNames(job_.files, smilies_, job_.pack, variants_);

@@ -231,15 +231,15 @@ std::vector<std::string> RestoreInterruptedRun(Files& files, ProblemLog& log,
 }
 
 void RecoverBeforeInstalling(Files& files, ProblemLog& log, Dialogs& dialogs,
-                             const std::string& warningTitle, const std::string& qipFolder) {
+                             const std::string& warningTitle, const std::string& notice,
+                             const std::string& qipFolder) {
     const std::vector<std::string> restored =
         RestoreInterruptedRun(files, log, BackupFolderOf(qipFolder));
     if (restored.empty()) return;
     MessageBoxRequest box;
     box.title = warningTitle;
     box.icon = BoxIcon::Warning;
-    box.text = "An earlier installation into this messenger did not finish. These folders "
-               "were given back what they held before it:";
+    box.text = notice;
     for (const std::string& folder : restored) box.text += "\r\n" + folder;
     dialogs.ShowMessage(box);
 }

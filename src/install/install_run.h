@@ -77,8 +77,9 @@ std::vector<std::string> RestoreInterruptedRun(Files& files, ProblemLog& log,
                                                const std::string& backupFolder);
 
 // Restores an interrupted run before an installation into the messenger starts and, when
-// there was one, tells the user in one warning box.
+// there was one, tells the user in one warning box: the notice, then the folders restored.
 void RecoverBeforeInstalling(Files& files, ProblemLog& log, Dialogs& dialogs,
-                             const std::string& warningTitle, const std::string& qipFolder);
+                             const std::string& warningTitle, const std::string& notice,
+                             const std::string& qipFolder);
 
 }  // namespace velmora

@@ -217,7 +217,8 @@ UnitPlan PlanSkin(Files& files, const PackDescription& pack, const std::string& 
 void InstallIntoSkins(Wizard& wizard, SkinsChoice& choice, InstallProgressView& view) {
     WizardState& state = wizard.state;
     RecoverBeforeInstalling(wizard.sys.files, state, wizard.sys.dialogs,
-                            wizard.text[Text::WarningTitle], wizard.qip.folder);
+                            wizard.text[Text::WarningTitle], wizard.text[Text::RecoveryNotice],
+                            wizard.qip.folder);
     int marked = 0;
     for (;;) {
         choice.SetBackEnabled(true);

@@ -27,6 +27,9 @@ void LoadLanguageFile(Files& files, const std::string& path, bool partial,
                       const std::string& programVersion, UiStrings& text) {
     text[Text::BackButtonText] = "<< Back";
     text[Text::ElapsedTimeLabel] = "Passed time:";
+    text[Text::RecoveryNotice] =
+        "An earlier installation into this messenger did not finish. These folders were given "
+        "back what they held before it:";
 
     const FileLines file = ReadLines(files, path);
     if (!file.status.ok) return LoadBuiltInLanguage(partial, programVersion, text);

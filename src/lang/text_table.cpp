@@ -146,7 +146,12 @@ void AssignBuiltInTexts(UiStrings& texts, int lastLine, const std::string& progr
         if (row.line <= lastLine) texts[row.id] = row.builtIn;
     }
     if (lastLine >= 5) texts[Text::AboutProgramVersion] += programVersion;
-    if (lastLine >= kLastDataLine) texts[Text::ElapsedTimeLabel] = "Прошло времени:";
+    if (lastLine >= kLastDataLine) {
+        texts[Text::ElapsedTimeLabel] = "Прошло времени:";
+        texts[Text::RecoveryNotice] =
+            "Предыдущая установка в этот QIP не была завершена. Этим папкам возвращено то, что "
+            "в них было до неё:";
+    }
 }
 
 void ApplyDataLine(UiStrings& texts, int line, const std::string& data,

@@ -114,6 +114,7 @@ enum class Text {
     AskMailLog,                     // 105
     BackButtonText,                 // 106
     ElapsedTimeLabel,  // no data line: built-in only, "Passed time:" with a language file
+    RecoveryNotice,    // no data line: built-in only, in English with a language file
     Count
 };
 

@@ -358,7 +358,7 @@ class EveryStep : public Engine {
                 const bool interrupted = fs::exists(Qip() + "/Velmora backup/journal.txt");
                 world.dialogs.shown.clear();
                 RecoverBeforeInstalling(world.realFiles, world.wizard.state, world.dialogs,
-                                        "Warning", world.wizard.qip.folder);
+                                        "Warning", "Restored:", world.wizard.qip.folder);
                 EXPECT_EQ(world.dialogs.shown.size(), interrupted ? 1u : 0u) << n;
                 // Killed before its journal was gone, even a run that had copied everything
                 // is undone.

@@ -273,6 +273,8 @@ test_killed_and_restored() {
     local box
     box=$(robot box)
     expect_eq warning "$(field 'icon kind' "$box")" "recovery notice icon"
+    expect_contains "$(field text "$box")" "Предыдущая установка в этот QIP не была завершена" \
+        "recovery notice"
     expect_contains "$(field text "$box")" "$(windows_path "$skin")" "recovery notice"
     robot answer ok
     wait_until "$INSTALL_SKINS_CAPTION" text "$PAGE_CAPTION"
