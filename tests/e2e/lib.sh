@@ -264,12 +264,12 @@ send_keys() {  # send_keys X-WINDOW XDOTOOL-KEY-ARGUMENTS...
 }
 
 # The Linux processes that run a Windows program file. Not always the one `wine` was started
-# as: a 32-bit program in a 64-bit prefix runs in a process of its own.
+# as: a 32-bit program in a 64-bit prefix runs in a process of its own, whose command line
+# names the program by its Windows path; a 64-bit one keeps the Linux path it was given.
 processes_running() {  # processes_running LINUX-PATH-OF-THE-PROGRAM
-    local exe
-    exe=$(windows_path "$1")
     # Through the environment: awk -v would take the backslashes as escapes.
-    ps -eo pid=,args= -ww | EXE=$exe awk 'index($0, ENVIRON["EXE"]) { print $1 }'
+    ps -eo pid=,args= -ww | EXE=$1 WINEXE=$(windows_path "$1") \
+        awk 'index($0, ENVIRON["EXE"]) || index($0, ENVIRON["WINEXE"]) { print $1 }'
 }
 
 # The visible X windows of a running Windows program, one a line.
@@ -469,12 +469,17 @@ make_qip_2005() {
 # From the about-program page of the sample pack to the found-folder notice of the simplified
 # search, answered.
 pages_to_found_notice() {
+    pages_to_search_method
+    search_again
+}
+
+# From the about-program page of the sample pack to the search-method page.
+pages_to_search_method() {
     wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
     next_page "$ABOUT_PACK"
     accept_agreement
     next_page "$PACK_INFO"
     next_page "$SEARCH_METHOD"
-    search_again
 }
 
 # From the start (without a Language folder) to the found-folder notice, answered.

@@ -222,9 +222,7 @@ test_gdi_quota() {
 # than the one started, under its Windows path).
 kill_velmora() {
     local pids
-    pids=$(ps -eo pid=,args= -ww | EXE=$(prog_dir)/Velmora.exe \
-        WINEXE=$(windows_path "$(prog_dir)/Velmora.exe") \
-        awk 'index($0, ENVIRON["EXE"]) || index($0, ENVIRON["WINEXE"]) { print $1 }')
+    pids=$(processes_running "$(prog_dir)/Velmora.exe")
     [[ -n $pids ]] || fail "no process of Velmora.exe found"
     kill -KILL $pids 2>/dev/null
     wait "$VELMORA_PID" 2>/dev/null

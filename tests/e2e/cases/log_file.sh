@@ -217,11 +217,7 @@ test_log_names_what_stopped_the_wizard() {
     start_standin infium "$E2E_CASE_DIR/Infium"
     local list="$(prog_dir)/Source SMP/Animated Lite Dark/DeleteLite.ini"
     start_velmora
-    wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
-    next_page "$ABOUT_PACK"
-    accept_agreement
-    next_page "$PACK_INFO"
-    next_page "$SEARCH_METHOD"
+    pages_to_search_method
     lock_file "$list" 60000
     search_again
     answer_question "$LOG_QUESTION" yes

@@ -41,11 +41,7 @@ make_lightdark_pack() {
 start_on_search_method_page() {
     use_locale ru_RU.UTF-8
     start_velmora
-    wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
-    next_page "$ABOUT_PACK"
-    accept_agreement
-    next_page "$PACK_INFO"
-    next_page "$SEARCH_METHOD"
+    pages_to_search_method
 }
 
 # From the search-method page with the simplified search chosen: the search
