@@ -19,8 +19,18 @@ class ProgressWindowView : public InstallProgressView {
     void FinishProgress() override;
 
   private:
+    static constexpr uint32_t kRepaintMs = 100;
+
+    void Draw(uint32_t now);
+    void DrawPending();
+
     WizardWindow& window_;
     const InstallClock* clock_ = nullptr;
+    std::string shownElapsed_;  // the elapsed-time label's text as last set
+    HWND pendingBar_ = nullptr;  // the bar whose new position is not drawn yet, and that position
+    int pendingPosition_ = 0;
+    uint32_t lastDrawn_ = 0;
+    bool drawn_ = false;  // whether anything was drawn since the display was made
 };
 
 }  // namespace velmora
