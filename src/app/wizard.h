@@ -31,6 +31,10 @@ inline PackChecks PackChecksOf(Wizard& wizard) {
             wizard.state.TestMode, wizard.state};
 }
 
+// How a page or an installation was left. Skip: the page had nothing to show, and the driver
+// goes on the way it was going.
+enum class PageResult { Next, Back, Stop, Skip };
+
 // A page or an installation procedure: it builds its controls, waits for the user, and tells
 // the driver how it was left through StopRequested and BackRequested.
 using WizardOperation = std::function<void()>;
