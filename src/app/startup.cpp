@@ -1,9 +1,9 @@
 // Start-up checks and the reset that opens the language page.
 
 #include "app/wizard.h"
+#include "base/text_lines.h"
 #include "lang/language.h"
 #include "pack/smp_ini.h"
-#include "platform/text_lines.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "report/problem_log.h"
+#include "base/problem_log.h"
 
 namespace velmora {
 

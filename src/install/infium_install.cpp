@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/unexpected_error.h"
+#include "base/unexpected_error.h"
 #include "install/folder_name.h"
 #include "install/infium_names.h"
 #include "install/install_run.h"
 #include "install/version_record.h"
-#include "platform/text_lines.h"
+#include "platform/file_lines.h"
 
 namespace velmora {
 namespace {

@@ -4,7 +4,6 @@
 
 #include "install/install_run.h"
 #include "install/version_record.h"
-#include "platform/text_lines.h"
 #include "system/gdi_quota.h"
 
 namespace velmora {

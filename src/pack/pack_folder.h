@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "base/problem_log.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
-#include "report/problem_log.h"
 
 namespace velmora {
 

@@ -11,7 +11,7 @@
 #include <functional>
 #include <map>
 
-#include "app/unexpected_error.h"
+#include "base/unexpected_error.h"
 #include "install/infium_install.h"
 #include "install/install_run.h"
 #include "install/skins_install.h"
