@@ -277,20 +277,4 @@ InfiumOutcome InstallPackIntoInfium(const InfiumJob& job, InstallProgressView& v
     return InfiumInstallation(job, view).Run();
 }
 
-void InstallIntoInfium(Wizard& wizard, InstallProgressView& view) {
-    Platform& sys = wizard.sys;
-    const InfiumJob job{sys.files,   sys.dialogs, sys.clock,          wizard.state,
-                        wizard.text, wizard.pack, sys.host.ProgramFolder(), wizard.qip.folder};
-    switch (InstallPackIntoInfium(job, view)) {
-        case InfiumOutcome::Cancelled:
-            wizard.state.BackRequested = true;
-            break;
-        case InfiumOutcome::Refused:
-            wizard.state.StopRequested = true;
-            break;
-        case InfiumOutcome::Installed:
-            break;
-    }
-}
-
 }  // namespace velmora

@@ -14,8 +14,8 @@ void SearchMethodPage(WizardWindow& window);
 void SimpleSearchPage(WizardWindow& window);
 void SearchResultsPage(WizardWindow& window);
 void InstallModePage(WizardWindow& window);
-void SkinsInstallPage(WizardWindow& window);
-void InfiumInstallPage(WizardWindow& window);
+PageResult SkinsInstallPage(WizardWindow& window);
+PageResult InfiumInstallPage(WizardWindow& window);
 
 WizardOperations MakeWizardPages(WizardWindow& window);
 
