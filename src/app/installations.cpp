@@ -7,8 +7,10 @@ namespace {
 
 SkinsJob SkinsJobOf(Wizard& wizard) {
     Platform& sys = wizard.sys;
-    return {sys.files,   sys.dialogs, sys.clock,  sys.registry,
-            wizard.state, wizard.text, wizard.pack, sys.host.ProgramFolder(),
+    return {sys.files,         sys.dialogs,
+            sys.clock,         sys.registry,
+            wizard.state,      wizard.text,
+            wizard.pack,       sys.host.ProgramFolder(),
             wizard.qip.folder, wizard.state.ModeChoice == kSecondMode};
 }
 
@@ -55,8 +57,14 @@ PageResult InstallIntoSkins(Wizard& wizard, SkinsChoice& choice, InstallProgress
 
 PageResult InstallIntoInfium(Wizard& wizard, InstallProgressView& view) {
     Platform& sys = wizard.sys;
-    const InfiumJob job{sys.files,   sys.dialogs, sys.clock,          wizard.state,
-                        wizard.text, wizard.pack, sys.host.ProgramFolder(), wizard.qip.folder};
+    const InfiumJob job{sys.files,
+                        sys.dialogs,
+                        sys.clock,
+                        wizard.state,
+                        wizard.text,
+                        wizard.pack,
+                        sys.host.ProgramFolder(),
+                        wizard.qip.folder};
     return PageResultOf(InstallPackIntoInfium(job, view));
 }
 

@@ -69,8 +69,8 @@ class SkinsInstallation {
         int known[2] = {0, 0};  // failures found before anything changes
         for (int k = 0; k < 2; ++k) {
             if (!HasSmilesOfKind(pack, kKinds[k].animated)) continue;
-            const KindVariant variant = ChooseKindVariant(pack, programFolder, kKinds[k].animated,
-                                                          job_.secondVariant);
+            const KindVariant variant =
+                ChooseKindVariant(pack, programFolder, kKinds[k].animated, job_.secondVariant);
             words_[k] = variant.word;
             known[k] = MissingSources(variant);
         }
@@ -164,8 +164,7 @@ KindVariant ChooseKindVariant(const PackDescription& pack, const std::string& pr
                               bool animated, bool secondVariant) {
     const PackMode mode = ModeOf(pack);
     // A pack may leave out the static lite smiles; the static kind is then installed in full.
-    const bool second =
-        secondVariant && (animated || CountValue(pack.StaticLiteDarkCount) > 0);
+    const bool second = secondVariant && (animated || CountValue(pack.StaticLiteDarkCount) > 0);
     // The static folders of a "fulllite" pack have always been reached with forward slashes.
     const char slash = !animated && mode == kFullLiteMode ? '/' : '\\';
     const std::string base =
@@ -229,8 +228,8 @@ SkinsResult InstallMarkedSkins(const SkinsJob& job, SkinList& skins, int marked,
                                InstallProgressView& view) {
     SkinsInstallation installation(job, view);
     if (!installation.Run(skins, marked)) return {SkinsOutcome::Quit, false};
-    return {SkinsOutcome::Installed, CheckGdiQuota(job.registry, job.dialogs, job.text,
-                                                   installation.CopiedAnimated())};
+    return {SkinsOutcome::Installed,
+            CheckGdiQuota(job.registry, job.dialogs, job.text, installation.CopiedAnimated())};
 }
 
 }  // namespace velmora
