@@ -1,24 +1,53 @@
 #include "ui/pages.h"
 
 namespace velmora {
+namespace {
+
+// The installations still say how they were left through the state's flags.
+PageResult Installation(WizardWindow& window, void (*run)(WizardWindow&)) {
+    WizardState& state = window.wizard.state;
+    state.StopRequested = state.BackRequested = false;
+    run(window);
+    if (state.StopRequested) return PageResult::Stop;
+    return state.BackRequested ? PageResult::Back : PageResult::Next;
+}
+
+}  // namespace
 
 WizardOperations MakeWizardPages(WizardWindow& window) {
-    const auto page = [&window](void (*run)(WizardWindow&)) {
-        return [&window, run] { run(window); };
+    // A page during which the window was closed was left with Stop, whatever it says.
+    const auto page = [&window](PageResult (*run)(WizardWindow&)) -> WizardOperation {
+        return [&window, run] {
+            const PageResult result = run(window);
+            return window.MainWindow ? result : PageResult::Stop;
+        };
     };
-    WizardOperations pages;
-    pages.LanguagePage = page(LanguagePage);
-    pages.AboutProgramPage = page(AboutProgramPage);
-    pages.AboutPackPage = page(AboutPackPage);
-    pages.PackInfoPage = page(PackInfoPage);
-    pages.SearchMethodPage = page(SearchMethodPage);
-    pages.SimpleSearchPage = page(SimpleSearchPage);
-    pages.SearchResultsPage = page(SearchResultsPage);
-    pages.InstallModePage = page(InstallModePage);
-    pages.InstallIntoSkins = page(SkinsInstallPage);
-    pages.InstallIntoInfium = page(InfiumInstallPage);
-    AddLogFileOperations(window.wizard, pages);
-    return pages;
+    const auto installation = [&window](void (*run)(WizardWindow&)) -> WizardOperation {
+        return [&window, run] {
+            const PageResult result = Installation(window, run);
+            return window.MainWindow ? result : PageResult::Stop;
+        };
+    };
+    WizardOperations operations;
+    operations.pages = {
+        {Step::Language, page(LanguagePage)},
+        {Step::AboutProgram, page(AboutProgramPage)},
+        {Step::AboutPack, page(AboutPackPage)},
+        {Step::PackInfo, page(PackInfoPage)},
+        {Step::SearchMethod, page(SearchMethodPage)},
+        {Step::SimpleSearch, page(SimpleSearchPage)},
+        {Step::SearchResults, page(SearchResultsPage)},
+        {Step::InstallMode, page(InstallModePage)},
+        {Step::InstallIntoSkins, installation(SkinsInstallPage)},
+        {Step::InstallIntoInfium, installation(InfiumInstallPage)},
+    };
+    operations.SetButtons = [&window](bool back, bool next) {
+        window.backEnabled = back;
+        window.nextEnabled = next;
+        EnableNavigation(window);
+    };
+    AddLogFileOperations(window.wizard, operations);
+    return operations;
 }
 
 }  // namespace velmora

@@ -22,7 +22,7 @@ class SkinsWindowView : public SkinsChoice {
              &WizardWindow::ListFrame},
             {L"listbox",
              LBS_NOTIFY | LBS_MULTIPLESEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, 90, 152,
-             320, 150, kCopyListId, Font::Text, "", &WizardWindow::SharedList},
+             320, 150, kSkinsListId, Font::Text, "", &WizardWindow::SharedList},
         };
         std::vector<HWND> controls = MakeControls(window_, rows);
         skins = {};
@@ -31,7 +31,9 @@ class SkinsWindowView : public SkinsChoice {
             SendMessageW(window_.SharedList, LB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(Wide(name).c_str()));
         }
-        WaitForPage(window_, window_.SharedList);
+        const PageResult result = WaitForPage(window_, window_.SharedList);
+        window_.wizard.state.BackRequested = result == PageResult::Back;
+        window_.wizard.state.StopRequested = result == PageResult::Stop;
         if (!window_.MainWindow) return 0;
         const LRESULT count = SendMessageW(window_.SharedList, LB_GETSELCOUNT, 0, 0);
         std::vector<int> selected(count > 0 ? count : 0);
