@@ -13,7 +13,7 @@ BENCH_SIMPLE_SEARCH="Упрощенный поиск:"
 BENCH_INSTALL_MODE="Выберите режим установки для смайл-пака:"
 BENCH_SKINS="Отметьте скины в которые нужно установить смайл-пак:"
 BENCH_REPORT="Отчет о копировании..."
-BENCH_SKINS_LIST=1029
+BENCH_SKINS_LIST=1036
 BENCH_LONG=600000  # ms the robot waits for a report
 
 # Arithmetic on seconds: bench_calc "2.5 / 1.25" prints 2.000.

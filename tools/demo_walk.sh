@@ -42,8 +42,8 @@ demo_pick_copy() {  # demo_pick_copy qip.exe|infium.exe
     while IFS= read -r line; do
         [[ ${line,,} == *"\\$1" ]] && break
         index=$((index + 1))
-    done < <(robot list 1029)
-    robot select 1029 "$index"
+    done < <(robot list "$COPY_LIST")
+    robot select "$COPY_LIST" "$index"
     wait_until yes enabled "$NEXT_BUTTON"
 }
 
@@ -99,8 +99,8 @@ demo_walk() {
     robot click 1044
     wait_until yes checked 1044
     demo_next skins
-    robot select 1029 0
-    robot select 1029 1
+    robot select "$SKINS_LIST" 0
+    robot select "$SKINS_LIST" 1
     demo_shot skins-marked
     robot click "$NEXT_BUTTON"
     demo_answer_boxes yes

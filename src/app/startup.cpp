@@ -16,13 +16,12 @@ bool CheckWindowsVersion(Wizard& wizard) {
     return false;
 }
 
-void ResetWizardState(Wizard& wizard) {
+bool ResetWizardState(Wizard& wizard) {
     WizardState& state = wizard.state;
     state.ListIndex = 0;
     state.LanguageListLocked = false;
     state.RebootNeeded = false;
     state.InstallStarted = false;
-    state.CopyListLocked = true;
     state.ErrorsFound = false;
     state.ErrorLog.clear();
     state.LanguageName = kBuiltInLanguage;
@@ -34,7 +33,7 @@ void ResetWizardState(Wizard& wizard) {
     const std::vector<std::string> arguments = wizard.sys.host.Arguments();
     state.TestMode = !arguments.empty() && LowerAscii(arguments[0]) == "testmode";
 
-    if (!LoadPackDescription(PackChecksOf(wizard), wizard.pack)) state.StopRequested = true;
+    return LoadPackDescription(PackChecksOf(wizard), wizard.pack);
 }
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 // The wizard's shared records and the driver that leads the user from page to page.
 
 #include <functional>
+#include <map>
 
 #include "app/wizard_state.h"
 #include "lang/ui_strings.h"
@@ -35,26 +36,38 @@ inline PackChecks PackChecksOf(Wizard& wizard) {
 // goes on the way it was going.
 enum class PageResult { Next, Back, Stop, Skip };
 
-// A page or an installation procedure: it builds its controls, waits for the user, and tells
-// the driver how it was left through StopRequested and BackRequested.
-using WizardOperation = std::function<void()>;
+// The steps of the run, in the order a user meets them. The driver's table has one row for
+// each; the window supplies the pages.
+enum class Step {
+    End,
+    Language,
+    AboutProgram,
+    AboutPack,
+    PackInfo,
+    SearchMethod,
+    SimpleSearch,
+    SearchResults,
+    FoundNotice,
+    InstallMode,
+    InstallIntoSkins,
+    InstallIntoInfium,
+    AskAgain,
+    Count,
+};
 
-// What the driver calls. Pages and installations are required (one that is missing when its
-// step comes ends the wizard through the guard, naming it); the LOG.txt operations are
-// offered at the end only when they are given.
+// A page or an installation procedure: it builds its controls, waits for the user, and says
+// how it was left.
+using WizardOperation = std::function<PageResult()>;
+using ClosingOperation = std::function<void()>;
+
+// What the driver calls. A page that is missing when its step comes ends the wizard through
+// the guard, naming it; the LOG.txt operations are offered at the end only when they are
+// given. SetButtons, when given, enables Back and Next as a page starts.
 struct WizardOperations {
-    WizardOperation LanguagePage;
-    WizardOperation AboutProgramPage;
-    WizardOperation AboutPackPage;
-    WizardOperation PackInfoPage;
-    WizardOperation SearchMethodPage;
-    WizardOperation SimpleSearchPage;
-    WizardOperation SearchResultsPage;
-    WizardOperation InstallModePage;
-    WizardOperation InstallIntoSkins;
-    WizardOperation InstallIntoInfium;
-    WizardOperation WriteLogFile;
-    WizardOperation MailLogFile;
+    std::map<Step, WizardOperation> pages;
+    std::function<void(bool back, bool next)> SetButtons;
+    ClosingOperation WriteLogFile;
+    ClosingOperation MailLogFile;
 };
 
 // The program's entry: checks the system, runs the pages, and ends with the closing sequence,
@@ -62,7 +75,9 @@ struct WizardOperations {
 void RunWizard(Wizard& wizard, const WizardOperations& operations);
 
 bool CheckWindowsVersion(Wizard& wizard);
-void ResetWizardState(Wizard& wizard);
+// Starts the run afresh and loads the pack's description; false when the pack cannot be
+// installed (the problem has been reported).
+bool ResetWizardState(Wizard& wizard);
 bool AskAnotherInstall(Wizard& wizard);
 void ShowFoundFolderNotice(Wizard& wizard);
 void CloseWizard(Wizard& wizard, const WizardOperations& operations);

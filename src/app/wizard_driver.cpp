@@ -12,89 +12,61 @@
 namespace velmora {
 namespace {
 
-enum class Step {
-    End,
-    Language,
-    AboutProgram,
-    AboutPack,
-    PackInfo,
-    SearchMethod,
-    SimpleSearch,
-    SearchResults,
-    FoundNotice,
-    InstallMode,
-    InstallIntoSkins,
-    InstallIntoInfium,
-    AskAgain,
-};
-
 struct Driver {
     Wizard& wizard;
     const WizardOperations& operations;
 };
 
+// One step: what runs, which of Back and Next it starts with (for a page), whether it may be
+// passed over (it says Skip, and the driver goes on the way it was going), and where Back and
+// Next lead. Step::End as onBack: the step is never left with Back.
 struct StepRow {
     Step step;
-    void (*run)(Driver&);
-    Step onBack;  // Step::End: the step does not look at BackRequested
+    const char* name;
+    PageResult (*run)(Driver&, const StepRow&);
+    bool backEnabled;
+    bool nextEnabled;
+    bool mayBePassedOver;
+    Step onBack;
     Step (*onNext)(Driver&);
 };
 
 // --- What runs in each step -----------------------------------------------------------------
 
-// Runs an operation of the pages; one that this program does not supply ends the wizard with
-// a message that names it, rather than with an unexplained failure.
-void Call(const WizardOperation& operation, const char* name) {
-    if (!operation) {
-        throw std::logic_error(std::string("The step \"") + name +
+// Runs the window's page of the step; one that this program does not supply ends the wizard
+// with a message that names it, rather than with an unexplained failure.
+PageResult RunPage(Driver& d, const StepRow& row) {
+    const auto page = d.operations.pages.find(row.step);
+    if (page == d.operations.pages.end() || !page->second) {
+        throw std::logic_error(std::string("The step \"") + row.name +
                                "\" is not available in this program.");
     }
-    operation();
+    if (d.operations.SetButtons) d.operations.SetButtons(row.backEnabled, row.nextEnabled);
+    return page->second();
 }
 
-void RunLanguagePage(Driver& d) {
-    Call(d.operations.LanguagePage, "LanguagePage");
-}
-void RunAboutProgramPage(Driver& d) {
-    Call(d.operations.AboutProgramPage, "AboutProgramPage");
-}
-void RunAboutPackPage(Driver& d) {
-    Call(d.operations.AboutPackPage, "AboutPackPage");
-}
-void RunSearchMethodPage(Driver& d) {
-    Call(d.operations.SearchMethodPage, "SearchMethodPage");
-}
-void RunSimpleSearchPage(Driver& d) {
-    Call(d.operations.SimpleSearchPage, "SimpleSearchPage");
-}
-void RunInstallModePage(Driver& d) {
-    Call(d.operations.InstallModePage, "InstallModePage");
-}
-void RunInstallIntoSkins(Driver& d) {
-    Call(d.operations.InstallIntoSkins, "InstallIntoSkins");
-}
-void RunInstallIntoInfium(Driver& d) {
-    Call(d.operations.InstallIntoInfium, "InstallIntoInfium");
-}
-void RunNothing(Driver&) {}
-
-// The pack may hide its information page; skipping it leaves BackRequested as it was, so the
-// page is passed over in the direction the user was going.
-void RunPackInfoPage(Driver& d) {
-    if (LowerAscii(d.wizard.pack.InfoPageSwitch) != "off")
-        Call(d.operations.PackInfoPage, "PackInfoPage");
+// The run starts afresh; a pack that failed its check has been reported, and nothing is shown.
+PageResult RunLanguagePage(Driver& d, const StepRow& row) {
+    if (!ResetWizardState(d.wizard)) return PageResult::Stop;
+    return RunPage(d, row);
 }
 
-// The page decides which messenger the chosen copy is, by its executable.
-void RunSearchResultsPage(Driver& d) {
-    Call(d.operations.SearchResultsPage, "SearchResultsPage");
+// The pack may hide its information page.
+PageResult RunPackInfoPage(Driver& d, const StepRow& row) {
+    if (LowerAscii(d.wizard.pack.InfoPageSwitch) == "off") return PageResult::Skip;
+    return RunPage(d, row);
 }
 
-void RunFoundNotice(Driver& d) {
+PageResult RunFoundNotice(Driver& d, const StepRow&) {
     if (d.wizard.qip.showFoundMessage) ShowFoundFolderNotice(d.wizard);
+    return PageResult::Next;
 }
 
-// --- Where the driver goes when the step was not left with Back -------------------------------
+PageResult RunNothing(Driver&, const StepRow&) {
+    return PageResult::Next;
+}
+
+// --- Where Next leads -------------------------------------------------------------------------
 
 template <Step target>
 Step GoTo(Driver&) {
@@ -112,11 +84,10 @@ Step AfterSearchMethodPage(Driver& d) {
                                                             : Step::FoundNotice;
 }
 
-// No copy found, or the user went back from the list: choose the search method again.
+// The page decides which messenger the chosen copy is, by its executable; with no copy found
+// the user chooses the search method again.
 Step AfterSearchResultsPage(Driver& d) {
-    if (!d.wizard.qip.folder.empty() && !d.wizard.state.BackRequested) return Step::FoundNotice;
-    d.wizard.sys.dialogs.EnableNextButton();
-    return Step::SearchMethod;
+    return d.wizard.qip.folder.empty() ? Step::SearchMethod : Step::FoundNotice;
 }
 
 Step AfterFoundNotice(Driver& d) {
@@ -128,33 +99,54 @@ Step AfterInstallation(Driver& d) {
 }
 
 // Rows in step order; the index of a row is its step.
-const std::array<StepRow, 13> kSteps = {{
-    {Step::End, RunNothing, Step::End, GoTo<Step::End>},
-    {Step::Language, RunLanguagePage, Step::End, AfterLanguagePage},
-    {Step::AboutProgram, RunAboutProgramPage, Step::End, GoTo<Step::AboutPack>},
-    {Step::AboutPack, RunAboutPackPage, Step::AboutProgram, GoTo<Step::PackInfo>},
-    {Step::PackInfo, RunPackInfoPage, Step::AboutPack, GoTo<Step::SearchMethod>},
-    {Step::SearchMethod, RunSearchMethodPage, Step::PackInfo, AfterSearchMethodPage},
-    {Step::SimpleSearch, RunSimpleSearchPage, Step::SearchMethod, GoTo<Step::SearchResults>},
-    {Step::SearchResults, RunSearchResultsPage, Step::End, AfterSearchResultsPage},
-    {Step::FoundNotice, RunFoundNotice, Step::End, AfterFoundNotice},
-    {Step::InstallMode, RunInstallModePage, Step::SearchMethod, GoTo<Step::InstallIntoSkins>},
-    {Step::InstallIntoSkins, RunInstallIntoSkins, Step::InstallMode, GoTo<Step::AskAgain>},
-    {Step::InstallIntoInfium, RunInstallIntoInfium, Step::SearchMethod, GoTo<Step::AskAgain>},
-    {Step::AskAgain, RunNothing, Step::End, AfterInstallation},
+constexpr bool on = true, off = false;
+const std::array<StepRow, static_cast<size_t>(Step::Count)> kSteps = {{
+    {Step::End, "", RunNothing, off, off, off, Step::End, GoTo<Step::End>},
+    {Step::Language, "LanguagePage", RunLanguagePage, off, off, off, Step::End, AfterLanguagePage},
+    {Step::AboutProgram, "AboutProgramPage", RunPage, off, on, off, Step::End,
+     GoTo<Step::AboutPack>},
+    {Step::AboutPack, "AboutPackPage", RunPage, on, on, on, Step::AboutProgram,
+     GoTo<Step::PackInfo>},
+    {Step::PackInfo, "PackInfoPage", RunPackInfoPage, on, on, on, Step::AboutPack,
+     GoTo<Step::SearchMethod>},
+    {Step::SearchMethod, "SearchMethodPage", RunPage, on, on, off, Step::PackInfo,
+     AfterSearchMethodPage},
+    {Step::SimpleSearch, "SimpleSearchPage", RunPage, on, on, off, Step::SearchMethod,
+     GoTo<Step::SearchResults>},
+    {Step::SearchResults, "SearchResultsPage", RunPage, on, on, off, Step::SearchMethod,
+     AfterSearchResultsPage},
+    {Step::FoundNotice, "FoundNotice", RunFoundNotice, on, on, off, Step::End,
+     AfterFoundNotice},
+    {Step::InstallMode, "InstallModePage", RunPage, on, on, on, Step::SearchMethod,
+     GoTo<Step::InstallIntoSkins>},
+    {Step::InstallIntoSkins, "InstallIntoSkins", RunPage, on, on, off, Step::InstallMode,
+     GoTo<Step::AskAgain>},
+    {Step::InstallIntoInfium, "InstallIntoInfium", RunPage, on, on, off, Step::SearchMethod,
+     GoTo<Step::AskAgain>},
+    {Step::AskAgain, "AskAgain", RunNothing, off, off, off, Step::End, AfterInstallation},
 }};
+
+// Where a step's result leads; Skip goes on the way the user was going.
+Step NextStep(Driver& d, const StepRow& row, PageResult result, bool& goingBack) {
+    if (result == PageResult::Skip && !row.mayBePassedOver) {
+        throw std::logic_error(std::string("The step \"") + row.name + "\" cannot be passed over.");
+    }
+    if (result == PageResult::Back) goingBack = true;
+    if (result == PageResult::Next) goingBack = false;
+    if (result == PageResult::Back && row.onBack == Step::End) {
+        throw std::logic_error(std::string("The step \"") + row.name + "\" has no way back.");
+    }
+    return goingBack && row.onBack != Step::End ? row.onBack : row.onNext(d);
+}
 
 void RunPageSequence(Driver& d) {
     Step step = Step::Language;
+    bool goingBack = false;
     while (step != Step::End) {
         const StepRow& row = kSteps[static_cast<size_t>(step)];
-        row.run(d);
-        if (d.wizard.state.StopRequested) return;
-        if (row.onBack != Step::End && d.wizard.state.BackRequested) {
-            step = row.onBack;
-        } else {
-            step = row.onNext(d);
-        }
+        const PageResult result = row.run(d, row);
+        if (result == PageResult::Stop) return;
+        step = NextStep(d, row, result, goingBack);
     }
 }
 

@@ -26,7 +26,6 @@ struct WizardState : ProblemLog {
     bool LanguagePending = false;
     std::string LanguageName;
     bool LanguageListLocked = false;
-    bool CopyListLocked = false;
     int32_t ListIndex = 0;
     int32_t SearchMethod = 0;
     int32_t ModeChoice = 0;

@@ -1,6 +1,5 @@
 #pragma once
-// Message boxes and the little the wizard's driver asks of the main window. Every box is
-// system-modal; its title, text and answer are UTF-8.
+// Message boxes. Every box is system-modal; its title, text and answer are UTF-8.
 
 #include <string>
 
@@ -24,9 +23,6 @@ class Dialogs {
     virtual ~Dialogs() = default;
 
     virtual BoxAnswer ShowMessage(const MessageBoxRequest& box) = 0;
-
-    // Enables the wizard's Next button (does nothing while the main window does not exist).
-    virtual void EnableNextButton() = 0;
 };
 
 // The box for every fault the user is told about: the error icon, OK, and no owner.

@@ -29,7 +29,6 @@ class FindingDialogs : public Dialogs {
         findings.push_back(OneLine(box.text));
         return box.buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::No;
     }
-    void EnableNextButton() override {}
 
     std::vector<std::string> findings;
 };

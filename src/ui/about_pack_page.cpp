@@ -17,20 +17,19 @@ HBITMAP LoadPackLogo(WizardWindow& window) {
 
 }  // namespace
 
-void AboutPackPage(WizardWindow& window) {
+PageResult AboutPackPage(WizardWindow& window) {
     Wizard& wizard = window.wizard;
     const UiStrings& text = wizard.text;
     const PackInfo info =
         ReadPackInfo(PackChecksOf(wizard), wizard.text, wizard.state.LanguageName, wizard.pack);
     const PackDescription& pack = wizard.pack;
-    EnableWindow(window.BackButton, TRUE);
 
     SetHeaderPicture(window, LoadPackLogo(window));
     if (pack.TitleOverLogo) MakePageFrame(window);
     SetText(window.PageCaption, text[Text::AboutPackCaption]);
 
     const bool hasText = !info.text.empty();
-    if (!hasText && pack.AuthorEmail.empty() && pack.AuthorWebPage.empty()) return;
+    if (!hasText && pack.AuthorEmail.empty() && pack.AuthorWebPage.empty()) return PageResult::Skip;
 
     // Missing pieces move the others down so that the page does not look empty.
     const int s = hasText ? 0 : 40;
@@ -67,8 +66,9 @@ void AboutPackPage(WizardWindow& window) {
             EnableWindow(window.NextButton, FALSE);
         }
     }
-    WaitForPage(window, window.NextButton);
+    const PageResult result = WaitForPage(window, window.NextButton);
     if (window.MainWindow) DestroyControls(controls);
+    return result;
 }
 
 }  // namespace velmora

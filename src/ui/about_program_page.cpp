@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-void AboutProgramPage(WizardWindow& window) {
+PageResult AboutProgramPage(WizardWindow& window) {
     const UiStrings& text = window.wizard.text;
     const WizardState& state = window.wizard.state;
     SetText(window.ExitButton, text[Text::ExitButtonText]);
@@ -16,8 +16,6 @@ void AboutProgramPage(WizardWindow& window) {
     // The about-pack page may have shown the pack's logo instead.
     SetHeaderPicture(window, LoadHeaderBitmap());
     MakePageFrame(window);
-    EnableWindow(window.BackButton, FALSE);
-    EnableWindow(window.NextButton, TRUE);
 
     const DWORD box = ES_MULTILINE | ES_CENTER;
     const std::vector<ControlRow> rows = {
@@ -34,8 +32,9 @@ void AboutProgramPage(WizardWindow& window) {
          text[Text::WriteToProgramAuthor]},
     };
     std::vector<HWND> controls = MakeControls(window, rows);
-    WaitForPage(window, window.NextButton);
+    const PageResult result = WaitForPage(window, window.NextButton);
     if (window.MainWindow) DestroyControls(controls);
+    return result;
 }
 
 }  // namespace velmora

@@ -14,12 +14,12 @@ struct ModeChoices {
 
 }  // namespace
 
-void InstallModePage(WizardWindow& window) {
+PageResult InstallModePage(WizardWindow& window) {
     Wizard& wizard = window.wizard;
     const PackDescription& pack = wizard.pack;
     // A pack of one family (SMP.ini admits no other type) has nothing to choose.
     const PackMode mode = ModeOf(pack);
-    if (mode == kSingleFamilyMode) return;
+    if (mode == kSingleFamilyMode) return PageResult::Skip;
     const UiStrings& text = wizard.text;
     SetText(window.PageCaption, text[Text::InstallModeCaption]);
 
@@ -49,8 +49,9 @@ void InstallModePage(WizardWindow& window) {
     }
     std::vector<HWND> controls = MakeControls(window, rows);
     SendMessageW(controls[1], BM_CLICK, 0, 0);  // each visit starts from the first choice
-    WaitForPage(window, controls[1]);
+    const PageResult result = WaitForPage(window, controls[1]);
     if (window.MainWindow) DestroyControls(controls);
+    return result;
 }
 
 }  // namespace velmora

@@ -46,17 +46,12 @@ std::vector<HWND> MakeLanguageList(WizardWindow& window) {
 
 }  // namespace
 
-void LanguagePage(WizardWindow& window) {
+PageResult LanguagePage(WizardWindow& window) {
     Wizard& wizard = window.wizard;
-    wizard.state.StopRequested = false;
     for (HWND& control : window.titleBox)
         control = nullptr;
 
-    ResetWizardState(wizard);
-    // A pack that failed its check has been reported; nothing is shown.
-    if (wizard.state.StopRequested) return;
     MakeMainWindow(window, wizard.pack.NameAndVersion, 360, 495, WS_SYSMENU | WS_MINIMIZEBOX);
-    if (wizard.state.StopRequested) return;
 
     MakeUpperChrome(window);
     std::vector<HWND> list = MakeLanguageList(window);
@@ -67,18 +62,19 @@ void LanguagePage(WizardWindow& window) {
                      reinterpret_cast<LPARAM>(Wide(entry).c_str()));
     }
     MakeLowerChrome(window);
+    EnableNavigation(window);
 
+    // Without language files there is nothing to choose: the built-in language stays.
     if (languages.files == 0) {
         DestroyControls(list);
         ShowWindow(window.MainWindow, SW_SHOWNORMAL);
         UpdateWindow(window.MainWindow);
-        return;
+        return PageResult::Next;
     }
-    EnableWindow(window.NextButton, FALSE);
-    EnableWindow(window.BackButton, FALSE);
-    WaitForPage(window, window.SharedList);
+    const PageResult result = WaitForPage(window, window.SharedList);
     wizard.state.LanguageListLocked = true;
     if (window.MainWindow) DestroyControls(list);
+    return result;
 }
 
 }  // namespace velmora

@@ -1,4 +1,5 @@
-// The main window procedure: a click becomes a change of the wizard's state, nothing more.
+// The main window procedure: a click becomes a choice in the wizard's state, or the way the
+// page was left.
 
 #include "ui/toolkit.h"
 
@@ -50,7 +51,6 @@ void OnLanguageList(WizardWindow& window) {
 
 void OnCopyList(WizardWindow& window) {
     WizardState& state = window.wizard.state;
-    if (state.CopyListLocked) return;
     const int index = SelectedLine(window.SharedList);
     if (IsNewSelection(index, state.ListIndex)) {
         window.wizard.qip.folder = ListLine(window.SharedList, index);
@@ -66,8 +66,8 @@ void OnAgreementBox(WizardWindow& window, HWND box) {
     EnableWindow(window.NextButton, window.wizard.state.AgreementAccepted);
 }
 
-void LeavePage(WizardWindow& window, bool back) {
-    window.wizard.state.BackRequested = back;
+void LeavePage(WizardWindow& window, PageResult result) {
+    window.leftWith = result;
     PostQuitMessage(0);
 }
 
@@ -90,9 +90,9 @@ void OnCommand(WizardWindow& window, int id, HWND control) {
         case kCopyListId:
             return OnCopyList(window);
         case kNextId:
-            return LeavePage(window, false);
+            return LeavePage(window, PageResult::Next);
         case kBackId:
-            return LeavePage(window, true);
+            return LeavePage(window, PageResult::Back);
         case kProgramPageId:
             return Open(window, kMakerWebPage, SW_HIDE);
         case kProgramMailId:
@@ -125,7 +125,7 @@ LRESULT DefaultButton(WizardWindow& window) {
 LRESULT HandleMessage(WizardWindow& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_DESTROY:
-            window.wizard.state.StopRequested = true;
+            window.leftWith = PageResult::Stop;
             window.MainWindow = nullptr;
             window.dialogs.mainWindow = nullptr;
             PostQuitMessage(0);
@@ -153,7 +153,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return HandleMessage(*window, hwnd, message, wParam, lParam);
     } catch (...) {
         window->pendingError = std::current_exception();
-        window->wizard.state.StopRequested = true;
+        window->leftWith = PageResult::Stop;
         PostQuitMessage(0);
         return 0;
     }

@@ -5,21 +5,19 @@
 
 namespace velmora {
 
-void PackInfoPage(WizardWindow& window) {
+PageResult PackInfoPage(WizardWindow& window) {
     Wizard& wizard = window.wizard;
     const PackInfoText info = BuildPackInfo(PackChecksOf(wizard), wizard.text, wizard.pack);
-    if (!info.installable) {
-        wizard.state.StopRequested = true;
-        return;
-    }
+    if (!info.installable) return PageResult::Stop;
     SetText(window.PageCaption, wizard.text[Text::PackInfoCaption]);
     const std::vector<ControlRow> rows = {
         {L"static", SS_ETCHEDFRAME, 78, 151, 344, info.height + 4, 0, Font::None, ""},
         {L"edit", ES_MULTILINE, 80, 153, 340, info.height, 0, Font::Text, info.text},
     };
     std::vector<HWND> controls = MakeControls(window, rows);
-    WaitForPage(window, window.NextButton);
+    const PageResult result = WaitForPage(window, window.NextButton);
     if (window.MainWindow) DestroyControls(controls);
+    return result;
 }
 
 }  // namespace velmora

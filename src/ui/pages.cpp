@@ -1,47 +1,35 @@
 #include "ui/pages.h"
 
 namespace velmora {
-namespace {
-
-// The driver still reads how a step was left from the wizard's records.
-void RecordPageResult(WizardState& state, PageResult result) {
-    switch (result) {
-        case PageResult::Next:
-            state.BackRequested = false;
-            break;
-        case PageResult::Back:
-            state.BackRequested = true;
-            break;
-        case PageResult::Stop:
-            state.StopRequested = true;
-            break;
-        case PageResult::Skip:
-            break;
-    }
-}
-
-}  // namespace
 
 WizardOperations MakeWizardPages(WizardWindow& window) {
-    const auto page = [&window](void (*run)(WizardWindow&)) {
-        return [&window, run] { run(window); };
+    // A page during which the window was closed was left with Stop, whatever it says.
+    const auto page = [&window](PageResult (*run)(WizardWindow&)) -> WizardOperation {
+        return [&window, run] {
+            const PageResult result = run(window);
+            return window.MainWindow ? result : PageResult::Stop;
+        };
     };
-    const auto installation = [&window](PageResult (*run)(WizardWindow&)) {
-        return [&window, run] { RecordPageResult(window.wizard.state, run(window)); };
+    WizardOperations operations;
+    operations.pages = {
+        {Step::Language, page(LanguagePage)},
+        {Step::AboutProgram, page(AboutProgramPage)},
+        {Step::AboutPack, page(AboutPackPage)},
+        {Step::PackInfo, page(PackInfoPage)},
+        {Step::SearchMethod, page(SearchMethodPage)},
+        {Step::SimpleSearch, page(SimpleSearchPage)},
+        {Step::SearchResults, page(SearchResultsPage)},
+        {Step::InstallMode, page(InstallModePage)},
+        {Step::InstallIntoSkins, page(SkinsInstallPage)},
+        {Step::InstallIntoInfium, page(InfiumInstallPage)},
     };
-    WizardOperations pages;
-    pages.LanguagePage = page(LanguagePage);
-    pages.AboutProgramPage = page(AboutProgramPage);
-    pages.AboutPackPage = page(AboutPackPage);
-    pages.PackInfoPage = page(PackInfoPage);
-    pages.SearchMethodPage = page(SearchMethodPage);
-    pages.SimpleSearchPage = page(SimpleSearchPage);
-    pages.SearchResultsPage = page(SearchResultsPage);
-    pages.InstallModePage = page(InstallModePage);
-    pages.InstallIntoSkins = installation(SkinsInstallPage);
-    pages.InstallIntoInfium = installation(InfiumInstallPage);
-    AddLogFileOperations(window.wizard, pages);
-    return pages;
+    operations.SetButtons = [&window](bool back, bool next) {
+        window.backEnabled = back;
+        window.nextEnabled = next;
+        EnableNavigation(window);
+    };
+    AddLogFileOperations(window.wizard, operations);
+    return operations;
 }
 
 }  // namespace velmora

@@ -6,14 +6,14 @@
 
 namespace velmora {
 
-void LanguagePage(WizardWindow& window);
-void AboutProgramPage(WizardWindow& window);
-void AboutPackPage(WizardWindow& window);
-void PackInfoPage(WizardWindow& window);
-void SearchMethodPage(WizardWindow& window);
-void SimpleSearchPage(WizardWindow& window);
-void SearchResultsPage(WizardWindow& window);
-void InstallModePage(WizardWindow& window);
+PageResult LanguagePage(WizardWindow& window);
+PageResult AboutProgramPage(WizardWindow& window);
+PageResult AboutPackPage(WizardWindow& window);
+PageResult PackInfoPage(WizardWindow& window);
+PageResult SearchMethodPage(WizardWindow& window);
+PageResult SimpleSearchPage(WizardWindow& window);
+PageResult SearchResultsPage(WizardWindow& window);
+PageResult InstallModePage(WizardWindow& window);
 PageResult SkinsInstallPage(WizardWindow& window);
 PageResult InfiumInstallPage(WizardWindow& window);
 

@@ -57,15 +57,17 @@ class WindowCopyList : public CopyList {
     WizardWindow& window_;
 };
 
-// Waits until the user leaves the page or chooses a folder that holds the messenger. Each wait
+// Waits until the user leaves the page or chooses a folder that holds the messenger; the folder
+// is asked for whichever button left the page while the manual choice is ticked. Each wait
 // gives the focus to the choice that is ticked: a radio button that gets the focus may tick
 // itself, and the manual choice must stay after a cancelled browser or a folder without QIP.
-void ChooseFolderByHand(WizardWindow& window, HWND simplifiedSearch, HWND manualChoice) {
+PageResult ChooseFolderByHand(WizardWindow& window, HWND simplifiedSearch, HWND manualChoice) {
     Wizard& wizard = window.wizard;
     for (;;) {
         const bool manual = wizard.state.SearchMethod == kManualFolderChoice;
-        WaitForPage(window, manual ? manualChoice : simplifiedSearch);
-        if (wizard.state.StopRequested || wizard.state.SearchMethod != kManualFolderChoice) return;
+        const PageResult result = WaitForPage(window, manual ? manualChoice : simplifiedSearch);
+        if (result == PageResult::Stop || wizard.state.SearchMethod != kManualFolderChoice)
+            return result;
         wizard.qip.folder.clear();
         const std::string chosen = BrowseForQipFolder(window);
         if (chosen.empty()) continue;
@@ -76,27 +78,26 @@ void ChooseFolderByHand(WizardWindow& window, HWND simplifiedSearch, HWND manual
         }
         wizard.qip = found;
         wizard.qip.showFoundMessage = true;
-        return;
+        return result;
     }
 }
 
 // Several copies run: the user picks one from the list, or goes back.
-void ChooseAmongCopies(WizardWindow& window) {
+PageResult ChooseAmongCopies(WizardWindow& window) {
     WizardState& state = window.wizard.state;
     window.wizard.qip.folder.clear();
-    state.CopyListLocked = false;
     state.ListIndex = 0;
     SetText(window.PageCaption, window.wizard.text[Text::ChooseQipCopyCaption]);
-    WaitForPage(window, window.SharedList);
-    state.CopyListLocked = true;
+    const PageResult result = WaitForPage(window, window.SharedList);
     DestroyWindow(window.SharedList);
     DestroyWindow(window.ListFrame);
     window.SharedList = window.ListFrame = nullptr;
+    return result;
 }
 
 }  // namespace
 
-void SearchMethodPage(WizardWindow& window) {
+PageResult SearchMethodPage(WizardWindow& window) {
     const UiStrings& text = window.wizard.text;
     SetText(window.PageCaption, text[Text::SearchMethodCaption]);
     // The radio group is one tab stop; the arrow keys move the choice within it.
@@ -113,11 +114,12 @@ void SearchMethodPage(WizardWindow& window) {
     };
     std::vector<HWND> controls = MakeControls(window, rows);
     SendMessageW(controls[1], BM_CLICK, 0, 0);  // each visit starts from the simplified search
-    ChooseFolderByHand(window, controls[1], controls[2]);
+    const PageResult result = ChooseFolderByHand(window, controls[1], controls[2]);
     if (window.MainWindow) DestroyControls(controls);
+    return result;
 }
 
-void SimpleSearchPage(WizardWindow& window) {
+PageResult SimpleSearchPage(WizardWindow& window) {
     const UiStrings& text = window.wizard.text;
     SetText(window.PageCaption, text[Text::SimpleSearchCaption]);
     const std::vector<ControlRow> rows = {
@@ -127,13 +129,14 @@ void SimpleSearchPage(WizardWindow& window) {
     };
     std::vector<HWND> controls = MakeControls(window, rows);
     SetText(window.NextButton, text[Text::SearchButtonText]);
-    WaitForPage(window, window.NextButton);
-    if (!window.MainWindow) return;
+    const PageResult result = WaitForPage(window, window.NextButton);
+    if (!window.MainWindow) return PageResult::Stop;
     DestroyControls(controls);
     SetText(window.NextButton, text[Text::NextButtonText]);
+    return result;
 }
 
-void SearchResultsPage(WizardWindow& window) {
+PageResult SearchResultsPage(WizardWindow& window) {
     Wizard& wizard = window.wizard;
     FoundQipPaths& found = wizard.foundQip;
     found.fill("");
@@ -143,15 +146,17 @@ void SearchResultsPage(WizardWindow& window) {
 
     if (found[0].empty()) {
         ShowWarning(window, wizard.text[Text::NoRunningQip]);
-        return;
+        return PageResult::Next;
     }
     std::string chosen = found[0];
+    PageResult result = PageResult::Next;
     if (!found[1].empty()) {
-        ChooseAmongCopies(window);
-        chosen = wizard.qip.folder;  // the picked line, a full path, or empty after Back
+        result = ChooseAmongCopies(window);
+        chosen = wizard.qip.folder;  // the picked line, a full path, or empty
     }
     wizard.qip = chosen.empty() ? QipTarget{} : RunningCopyTarget(chosen, GetFileVersionText);
     wizard.qip.showFoundMessage = found[1].empty();
+    return result;
 }
 
 }  // namespace velmora

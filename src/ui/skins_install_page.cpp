@@ -22,7 +22,7 @@ class SkinsWindowView : public SkinsChoice {
              &WizardWindow::ListFrame},
             {L"listbox",
              LBS_NOTIFY | LBS_MULTIPLESEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, 90, 152,
-             320, 150, kCopyListId, Font::Text, "", &WizardWindow::SharedList},
+             320, 150, kSkinsListId, Font::Text, "", &WizardWindow::SharedList},
         };
         std::vector<HWND> controls = MakeControls(window_, rows);
         skins = {};
@@ -31,7 +31,7 @@ class SkinsWindowView : public SkinsChoice {
             SendMessageW(window_.SharedList, LB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(Wide(name).c_str()));
         }
-        WaitForPage(window_, window_.SharedList);
+        const PageResult result = WaitForPage(window_, window_.SharedList);
         if (!window_.MainWindow) return {SkinPick::Left::Stop, 0};
         const LRESULT count = SendMessageW(window_.SharedList, LB_GETSELCOUNT, 0, 0);
         std::vector<int> selected(count > 0 ? count : 0);
@@ -42,17 +42,15 @@ class SkinsWindowView : public SkinsChoice {
         MarkChosenSkins(skins, selected);
         DestroyControls(controls);
         window_.SharedList = window_.ListFrame = nullptr;
-        return {HowListWasLeft(), static_cast<int>(selected.size())};
+        return {HowListWasLeft(result), static_cast<int>(selected.size())};
     }
 
     void SetBackEnabled(bool enabled) override { EnableWindow(window_.BackButton, enabled); }
 
   private:
-    // The window's buttons tell the wizard's records how the page was left.
-    SkinPick::Left HowListWasLeft() const {
-        const WizardState& state = window_.wizard.state;
-        if (state.StopRequested) return SkinPick::Left::Stop;
-        return state.BackRequested ? SkinPick::Left::Back : SkinPick::Left::Chosen;
+    static SkinPick::Left HowListWasLeft(PageResult result) {
+        if (result == PageResult::Stop) return SkinPick::Left::Stop;
+        return result == PageResult::Back ? SkinPick::Left::Back : SkinPick::Left::Chosen;
     }
 
     WizardWindow& window_;

@@ -132,7 +132,9 @@ void MakeMainWindow(WizardWindow& window, const std::string& title, int clientHe
     window.dialogs.mainWindow = window.MainWindow;
 }
 
-void WaitForPage(WizardWindow& window, HWND focus) {
+PageResult WaitForPage(WizardWindow& window, HWND focus) {
+    if (!window.MainWindow) return PageResult::Stop;
+    window.leftWith = PageResult::Stop;
     ShowWindow(window.MainWindow, SW_SHOWNORMAL);
     UpdateWindow(window.MainWindow);
     BringWindowToTop(window.MainWindow);
@@ -150,6 +152,12 @@ void WaitForPage(WizardWindow& window, HWND focus) {
         window.pendingError = nullptr;
         std::rethrow_exception(error);
     }
+    return window.leftWith;
+}
+
+void EnableNavigation(WizardWindow& window) {
+    if (window.BackButton) EnableWindow(window.BackButton, window.backEnabled);
+    if (window.NextButton) EnableWindow(window.NextButton, window.nextEnabled);
 }
 
 void MakeReadOnly(HWND edit) {

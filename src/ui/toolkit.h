@@ -1,6 +1,6 @@
 #pragma once
 // The main window and the controls every page uses. Pages lay out their controls as tables of
-// ControlRow; the window procedure turns clicks into the driver's flags.
+// ControlRow; the window procedure turns clicks into choices and says how a page was left.
 
 #include <windows.h>
 
@@ -18,12 +18,13 @@ enum ControlId : int {
     kExitId = 1027,
     kLanguageListId = 1028,
     kCopyListId = 1029,
-    kNextId = kNextButtonId,
+    kNextId = 1030,
     kProgramPageId = 1031,
     kProgramMailId = 1032,
     kPackPageId = 1033,
     kPackMailId = 1034,
     kAgreementId = 1035,
+    kSkinsListId = 1036,
     kBackId = 1046,
 };
 
@@ -50,6 +51,12 @@ struct WizardWindow {
     HWND titleBox[3] = {};  // the pack-title box over the header picture
     HWND OverallLabel = nullptr, OverallBar = nullptr, AnimatedLabel = nullptr,
          AnimatedBar = nullptr, StaticLabel = nullptr, StaticBar = nullptr, ElapsedLabel = nullptr;
+
+    // How the page being shown was left; the window's end leaves it with Stop.
+    PageResult leftWith = PageResult::Stop;
+    // The navigation buttons the page starts with, as the driver asked.
+    bool backEnabled = false;
+    bool nextEnabled = false;
 
     // An error thrown while a message was handled; the page's wait rethrows it.
     std::exception_ptr pendingError;
@@ -81,9 +88,13 @@ void DestroyControls(std::vector<HWND>& controls);
 void MakeMainWindow(WizardWindow& window, const std::string& title, int clientHeight,
                     int clientWidth, DWORD style);
 
-// Shows the main window and handles messages until the page is left; the control given gets
-// the keyboard focus first.
-void WaitForPage(WizardWindow& window, HWND focus = nullptr);
+// Shows the main window and handles messages until the page is left, and says how; the control
+// given gets the keyboard focus first. Without a window the page is left with Stop at once.
+PageResult WaitForPage(WizardWindow& window, HWND focus = nullptr);
+
+// Enables Back and Next as the driver asked the page to start (they may not exist yet: the
+// language page makes them).
+void EnableNavigation(WizardWindow& window);
 
 // Makes an edit box a display: no typing, no caret or selection by mouse, no context menu.
 void MakeReadOnly(HWND edit);

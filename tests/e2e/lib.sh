@@ -347,8 +347,10 @@ unlock_file() {
 
 EXIT_BUTTON=1027
 LANGUAGE_LIST=1028
+COPY_LIST=1029
 NEXT_BUTTON=1030
 AGREEMENT_BOX=1035
+SKINS_LIST=1036
 BACK_BUTTON=1046
 # The page caption has no id: it is the static at the same place on every page.
 PAGE_CAPTION=static@80,108
@@ -505,10 +507,10 @@ walk_to_skins_list() {  # walk_to_skins_list MODE
 # Marks the named skins in the list, whatever order the folder listed them in.
 mark_skins() {  # mark_skins NAME...
     local lines name index
-    mapfile -t lines < <(robot list 1029)
+    mapfile -t lines < <(robot list "$SKINS_LIST")
     for name in "$@"; do
         for index in "${!lines[@]}"; do
-            [[ ${lines[$index]} == "$name" ]] && robot select 1029 "$index"
+            [[ ${lines[$index]} == "$name" ]] && robot select "$SKINS_LIST" "$index"
         done
     done
 }

@@ -24,7 +24,6 @@ class AnsweringDialogs : public Dialogs {
     BoxAnswer ShowMessage(const MessageBoxRequest& box) override {
         return box.buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
     }
-    void EnableNextButton() override {}
 };
 
 inline std::string MakeProgramFolder() {

@@ -15,11 +15,9 @@ namespace velmora::test {
 class ScriptedDialogs : public Dialogs {
   public:
     BoxAnswer ShowMessage(const MessageBoxRequest& box) override;
-    void EnableNextButton() override { ++nextEnabled; }
 
     std::vector<MessageBoxRequest> shown;
     std::deque<BoxAnswer> answers;  // taken in order; Ok (or No for questions) when none left
-    int nextEnabled = 0;
 };
 
 // Real files, of which one is held open without sharing, as a running program holds it on

@@ -11,33 +11,52 @@
 namespace velmora::test {
 namespace {
 
-using Action = std::function<void(Wizard&)>;
+using Action = std::function<PageResult(Wizard&)>;
 
-const Action Next = [](Wizard& w) { w.state.BackRequested = false; };
-const Action Back = [](Wizard& w) { w.state.BackRequested = true; };
-const Action Exit = [](Wizard& w) { w.state.StopRequested = true; };
-const Action Pass = [](Wizard&) {};  // a page with nothing to show returns without waiting
+const Action Next = [](Wizard&) { return PageResult::Next; };
+const Action Back = [](Wizard&) { return PageResult::Back; };
+const Action Exit = [](Wizard&) { return PageResult::Stop; };
+const Action Pass = [](Wizard&) { return PageResult::Skip; };  // nothing to show
 
-Action ChooseFolder(const std::string& folder, bool found = false) {
+Action ChooseFolder(const std::string& folder, bool found = false,
+                    PageResult result = PageResult::Next) {
     return [=](Wizard& w) {
         w.qip.folder = folder;
         w.qip.showFoundMessage = found;
         w.state.SearchMethod = kManualFolderChoice;
-        w.state.BackRequested = false;
+        return result;
     };
 }
 
 Action ChooseSearch(int32_t method) {
     return [=](Wizard& w) {
         w.state.SearchMethod = method;
-        w.state.BackRequested = false;
+        return PageResult::Next;
     };
+}
+
+// The steps by the names the program gives them.
+const std::pair<Step, const char*> kPages[] = {
+    {Step::Language, "Language"},         {Step::AboutProgram, "AboutProgram"},
+    {Step::AboutPack, "AboutPack"},       {Step::PackInfo, "PackInfo"},
+    {Step::SearchMethod, "SearchMethod"}, {Step::SimpleSearch, "SimpleSearch"},
+    {Step::SearchResults, "SearchResults"}, {Step::InstallMode, "InstallMode"},
+    {Step::InstallIntoSkins, "InstallIntoSkins"}, {Step::InstallIntoInfium, "InstallIntoInfium"},
+};
+
+// A sound SMP.ini, which the run loads before its first page.
+void WritePack(TestWorld& world, const std::string& email = "author@pack.example",
+               const std::string& infoPage = "") {
+    world.Write("Source SMP\\SMP.ini", "Sunny Smiles 1.0\r\nsmilespack\r\nall\r\nfulllite\r\n"
+                                        "https://pack.example\r\n" + email +
+                                            "\r\nno\r\n12\r\n10\r\n12\r\n10\r\nall\r\n" +
+                                            infoPage + "\r\n01.12.2026\r\n");
 }
 
 // Pages that act out a script and write down the order in which they ran.
 class ScriptedRun {
   public:
-    explicit ScriptedRun(TestWorld& world) : world_(world) {}
+    explicit ScriptedRun(TestWorld& world) : world_(world) { WritePack(world); }
 
     ScriptedRun& On(const std::string& page, std::initializer_list<Action> actions) {
         for (const Action& action : actions)
@@ -47,18 +66,11 @@ class ScriptedRun {
 
     WizardOperations Operations() {
         WizardOperations ops;
-        ops.LanguagePage = Page("Language");
-        ops.AboutProgramPage = Page("AboutProgram");
-        ops.AboutPackPage = Page("AboutPack");
-        ops.PackInfoPage = Page("PackInfo");
-        ops.SearchMethodPage = Page("SearchMethod");
-        ops.SimpleSearchPage = Page("SimpleSearch");
-        ops.SearchResultsPage = Page("SearchResults");
-        ops.InstallModePage = Page("InstallMode");
-        ops.InstallIntoSkins = Page("InstallIntoSkins");
-        ops.InstallIntoInfium = Page("InstallIntoInfium");
-        ops.WriteLogFile = Page("WriteLogFile");
-        ops.MailLogFile = Page("MailLogFile");
+        for (const auto& [step, name] : kPages)
+            ops.pages[step] = Page(name);
+        ops.SetButtons = [this](bool back, bool next) { buttons = {back, next}; };
+        ops.WriteLogFile = [this] { Page("WriteLogFile")(); };
+        ops.MailLogFile = [this] { Page("MailLogFile")(); };
         return ops;
     }
 
@@ -69,16 +81,19 @@ class ScriptedRun {
     }
 
     std::string trace;
+    std::pair<bool, bool> buttons;                              // Back and Next, as last asked
+    std::map<std::string, std::vector<std::pair<bool, bool>>> started;  // each visit's buttons
 
   private:
     WizardOperation Page(const std::string& name) {
         return [this, name] {
             trace += (trace.empty() ? "" : " ") + name;
+            started[name].push_back(buttons);
             auto& queue = script_[name];
             if (queue.empty()) return Next(world_.wizard);
             const Action action = queue.front();
             queue.pop_front();
-            action(world_.wizard);
+            return action(world_.wizard);
         };
     }
 
@@ -132,7 +147,7 @@ TEST_F(Driver, ExitOnAnyPageEndsTheRunAtOnceAndOffersOnlyTheLog) {
             exiting.On("SearchMethod", {ChooseFolder("C:\\QIP")});
         exiting.On(page, {[](Wizard& w) {
                        LogProblem(w.state, "Broken.txt | Error in file, not for loading!");
-                       Exit(w);
+                       return Exit(w);
                    }});
         const std::string trace = exiting.Run();
         EXPECT_EQ(trace.substr(trace.rfind(' ') + 1), page) << trace;
@@ -141,15 +156,14 @@ TEST_F(Driver, ExitOnAnyPageEndsTheRunAtOnceAndOffersOnlyTheLog) {
     }
 }
 
-// A page that returns at once leaves BackRequested as it was: the driver goes on the way the
-// user was going. The information page may also be switched off by the pack.
+// A page with nothing to show is passed over the way the user was going. The information page
+// may also be switched off by the pack.
 TEST_F(Driver, PagesWithNothingToShowArePassedOverBothWays) {
-    world.wizard.pack.InfoPageSwitch = "oFF";
+    WritePack(world, "a@b.example", "oFF");
     run.On("SearchMethod", {Back, Exit});
     EXPECT_EQ(run.Run(), "Language AboutProgram AboutPack SearchMethod AboutPack SearchMethod");
 
-    world.wizard.pack.InfoPageSwitch = "";
-    world.wizard.state.StopRequested = false;  // as the language page does
+    WritePack(world);
     run.trace.clear();
     run.On("AboutPack", {Pass, Pass}).On("PackInfo", {Back, Exit});
     EXPECT_EQ(run.Run(),
@@ -163,6 +177,7 @@ TEST_F(Driver, SimplifiedSearchLeadsToTheInstallationOfTheMessengerFound) {
     const Action infium = [](Wizard& w) {
         ChooseFolder("C:\\Infium")(w);
         w.qip.isInfium = true;
+        return PageResult::Next;
     };
     run.On("SearchMethod", {ChooseSearch(kSimplifiedSearch), ChooseSearch(kSimplifiedSearch), Exit})
         .On("SearchResults", {ChooseFolder("C:\\QIP"), infium})
@@ -174,18 +189,21 @@ TEST_F(Driver, SimplifiedSearchLeadsToTheInstallationOfTheMessengerFound) {
               "InstallIntoInfium SearchMethod");
 }
 
+// The copy list disables Next until a pick; the search method starts with it enabled again.
 TEST_F(Driver, NothingFoundOrBackFromTheListReturnsToTheSearchMethodWithNextEnabled) {
     run.On("SearchMethod", {ChooseSearch(kSimplifiedSearch), ChooseSearch(kSimplifiedSearch),
                             ChooseSearch(kSimplifiedSearch), Exit})
         .On("SimpleSearch", {Next, Next, Back})
-        .On("SearchResults", {ChooseFolder(""), [](Wizard& w) {
-                                  ChooseFolder("C:\\QIP")(w);
-                                  w.state.BackRequested = true;
-                              }});
+        .On("SearchResults", {ChooseFolder(""), ChooseFolder("C:\\QIP", false, PageResult::Back)});
     EXPECT_EQ(run.Run(),
               "Language AboutProgram AboutPack PackInfo SearchMethod SimpleSearch SearchResults "
               "SearchMethod SimpleSearch SearchResults SearchMethod SimpleSearch SearchMethod");
-    EXPECT_EQ(world.dialogs.nextEnabled, 2);
+    const std::pair<bool, bool> both{true, true};
+    EXPECT_EQ(run.started["SearchMethod"], decltype(run.started)::mapped_type(4, both));
+    // Only the first pages start without Back, and the language page without Next.
+    EXPECT_EQ(run.started["Language"][0], std::make_pair(false, false));
+    EXPECT_EQ(run.started["AboutProgram"][0], std::make_pair(false, true));
+    EXPECT_EQ(run.started["AboutPack"][0], both);
 }
 
 TEST_F(Driver, FoundFolderNoticeNamesTheFolderBeforeTheInstallation) {
@@ -232,6 +250,7 @@ TEST_F(Driver, Qip2005InstallationAsksToRestartQipOrTheSystem) {
             .On("InstallIntoSkins", {[=](Wizard& w) {
                     w.state.InstallStarted = true;
                     w.state.RebootNeeded = quotaRaised;
+                    return PageResult::Next;
                 }});
         fresh.dialogs.answers = {BoxAnswer::No, BoxAnswer::Yes};
         installing.Run();
@@ -267,14 +286,15 @@ TEST_F(Driver, TheLogIsOfferedAndMailedOnlyAfterItWasWritten) {
     for (const Case& c : cases) {
         TestWorld fresh;
         fresh.wizard.state.LanguageName = "Russian";
-        fresh.wizard.pack.AuthorEmail = c.email;
         ScriptedRun closing(fresh);
+        WritePack(fresh, c.email);
         closing.On("AboutProgram", {[](Wizard& w) {
                        LogProblem(w.state, "a problem");
-                       Exit(w);
+                       return Exit(w);
                    }});
         closing.On("WriteLogFile", {[&](Wizard& w) {
                        if (c.writerClearsErrors) w.state.ErrorsFound = false;
+                       return PageResult::Next;
                    }});
         fresh.dialogs.answers = c.answers;
         const std::string trace = closing.Run();
@@ -301,7 +321,7 @@ TEST_F(Driver, AnEmptyConfirmationTitleGetsTheEnglishLogQuestions) {
 
 TEST_F(Driver, AnUnexpectedErrorStillClosesTheWizardOnceAndIsNamed) {
     run.On("SearchMethod", {ChooseFolder("C:\\QIP")})
-        .On("InstallIntoSkins", {[](Wizard& w) {
+        .On("InstallIntoSkins", {[](Wizard& w) -> PageResult {
                 w.state.InstallStarted = true;
                 throw UnexpectedFileError("C:\\QIP\\Skins\\Blue\\Smilies\\Animated\\a.gif",
                                           "Access is denied.");
@@ -320,12 +340,13 @@ TEST_F(Driver, AnUnexpectedErrorStillClosesTheWizardOnceAndIsNamed) {
 }
 
 TEST_F(Driver, AnErrorInsideTheClosingSequenceIsShownAndNothingRunsTwice) {
-    run.On("AboutProgram", {[](Wizard& w) {
+    run.On("AboutProgram", {[](Wizard& w) -> PageResult {
                LogProblem(w.state, "a problem");
                throw std::runtime_error("out of memory");
            }})
-        .On("WriteLogFile",
-            {[](Wizard&) { throw UnexpectedFileError("C:\\LOG.txt", "Disk full"); }});
+        .On("WriteLogFile", {[](Wizard&) -> PageResult {
+                throw UnexpectedFileError("C:\\LOG.txt", "Disk full");
+            }});
     world.dialogs.answers = {BoxAnswer::Yes};
     EXPECT_EQ(run.Run(), "Language AboutProgram WriteLogFile");
     // The first failure is the one the user is told about.
@@ -337,7 +358,7 @@ TEST_F(Driver, AnErrorInsideTheClosingSequenceIsShownAndNothingRunsTwice) {
 
 TEST_F(Driver, AMissingOperationEndsTheWizardThroughTheGuardAndNamesIt) {
     WizardOperations operations = run.Operations();
-    operations.SearchMethodPage = nullptr;
+    operations.pages.erase(Step::SearchMethod);
     RunWizard(world.wizard, operations);
     EXPECT_EQ(run.trace, "Language AboutProgram AboutPack PackInfo");
     ASSERT_EQ(BoxTitles(), (std::vector<std::string>{"Подтверждение...", "Velmora: Error..."}));
@@ -346,9 +367,10 @@ TEST_F(Driver, AMissingOperationEndsTheWizardThroughTheGuardAndNamesIt) {
               "Reason: The step \"SearchMethodPage\" is not available in this program.");
 }
 
-// --- The reset at the start of the language page ------------------------------------------------
+// --- The reset before the language page --------------------------------------------------------
 
-TEST_F(Driver, ResetClearsTheLogReadsTheSwitchAndLoadsThePack) {
+TEST(Reset, ClearsTheLogReadsTheSwitchAndLoadsThePack) {
+    TestWorld world;
     const std::pair<std::vector<std::string>, bool> cases[] = {
         {{}, false},
         {{"TESTMODE"}, true},
@@ -359,15 +381,14 @@ TEST_F(Driver, ResetClearsTheLogReadsTheSwitchAndLoadsThePack) {
     for (const auto& [arguments, testMode] : cases) {
         world.host.arguments = arguments;
         LogProblem(world.wizard.state, "old");
-        ResetWizardState(world.wizard);
+        // The folder has no pack: loading it logs the one problem and stops the wizard.
+        EXPECT_FALSE(ResetWizardState(world.wizard));
         EXPECT_EQ(world.wizard.state.TestMode, testMode) << arguments.size();
     }
     const WizardState& state = world.wizard.state;
     EXPECT_EQ(state.LanguageName, "Russian");
     EXPECT_EQ(world.wizard.text[Text::ExitQuestion], "Do you really want to close the program?");
-    // The folder has no pack: loading it logged the one problem and stopped the wizard.
     EXPECT_EQ(state.ErrorLog, "\r\nError in \"SMP.ini\" Error data: File not found.");
-    EXPECT_TRUE(state.StopRequested);
 }
 
 }  // namespace

@@ -45,8 +45,4 @@ BoxAnswer Win32Dialogs::ShowMessage(const MessageBoxRequest& box) {
     }
 }
 
-void Win32Dialogs::EnableNextButton() {
-    if (mainWindow) EnableWindow(GetDlgItem(mainWindow, kNextButtonId), TRUE);
-}
-
 }  // namespace velmora

@@ -36,16 +36,12 @@ class Win32Clock : public Clock {
     uint32_t TickCount() override { return GetTickCount(); }
 };
 
-// The id of the wizard's Next button, which the toolkit makes and the dialogs enable.
-constexpr int kNextButtonId = 1030;
-
 // Every box is system-modal. A box owned by the main window disables it as any owned box
 // does; a box without an owner disables the main window too while it is open, so that no
 // click on the wizard can slip past the box.
 class Win32Dialogs : public Dialogs {
   public:
     BoxAnswer ShowMessage(const MessageBoxRequest& box) override;
-    void EnableNextButton() override;
 
     // The wizard's window once it exists; boxes owned by the window need it.
     HWND mainWindow = nullptr;

@@ -10,7 +10,6 @@ SKINS_LIST="Отметьте скины в которые нужно устан�
 WARNING_TITLE="Предупреждение..."
 SIMPLIFIED_SEARCH=1040
 MANUAL_CHOICE=1041
-SHARED_LIST=1029  # the copy-choice list, later the skins list
 FIRST_MODE=1044
 SECOND_MODE=1045
 NOTE_BOX=edit@105,202
@@ -174,15 +173,15 @@ test_two_copies() {
     start_on_search_method_page
     search_running_copies
     wait_until "$COPY_CHOICE" text "$PAGE_CAPTION"
-    expect_eq "$paths" "$(robot list "$SHARED_LIST" | sort)" "copy list"
+    expect_eq "$paths" "$(robot list "$COPY_LIST" | sort)" "copy list"
     expect_eq no "$(robot enabled "$NEXT_BUTTON")" "Next before a pick"
     back_page "$SEARCH_METHOD"
 
     search_running_copies
     wait_until "$COPY_CHOICE" text "$PAGE_CAPTION"
     local picked
-    picked=$(robot list "$SHARED_LIST" | head -n 1)
-    robot select "$SHARED_LIST" 0
+    picked=$(robot list "$COPY_LIST" | head -n 1)
+    robot select "$COPY_LIST" 0
     wait_until yes enabled "$NEXT_BUTTON"
     next_page "$INSTALL_MODE"
     robot_try --timeout 0 box >/dev/null && fail "a box showed after the pick from the list"
@@ -190,7 +189,7 @@ test_two_copies() {
     expect_no_note_box
     next_page "$SKINS_LIST"
     copy=${picked%\\qip.exe}
-    expect_eq "Skin of the ${copy##*\\} copy" "$(robot list "$SHARED_LIST")" "skins of the picked copy"
+    expect_eq "Skin of the ${copy##*\\} copy" "$(robot list "$SKINS_LIST")" "skins of the picked copy"
     quit_wizard
 }
 
@@ -243,7 +242,7 @@ test_manual_choice() {
     expect_mode_choices "Версия для светлого фона" "Версия для темного фона" 197
     expect_no_note_box
     next_page "$SKINS_LIST"
-    expect_eq Default "$(robot list "$SHARED_LIST")" "skins of the chosen folder"
+    expect_eq Default "$(robot list "$SKINS_LIST")" "skins of the chosen folder"
     quit_wizard
 }
 
