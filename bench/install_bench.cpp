@@ -38,7 +38,6 @@ class AnsweringDialogs : public Dialogs {
         shown.push_back(box);
         return box.buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
     }
-    void EnableNextButton() override {}
 
     std::vector<MessageBoxRequest> shown;
 };
