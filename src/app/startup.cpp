@@ -1,5 +1,6 @@
 // Start-up checks and the reset that opens the language page.
 
+#include "app/findings.h"
 #include "app/wizard.h"
 #include "lang/language.h"
 #include "pack/smp_ini.h"
@@ -34,7 +35,9 @@ void ResetWizardState(Wizard& wizard) {
     const std::vector<std::string> arguments = wizard.sys.host.Arguments();
     state.TestMode = !arguments.empty() && LowerAscii(arguments[0]) == "testmode";
 
-    if (!LoadPackDescription(PackChecksOf(wizard), wizard.pack)) state.StopRequested = true;
+    const Findings findings = LoadPackDescription(PackChecksOf(wizard), wizard.pack);
+    ReportFindings(wizard, findings);
+    if (HasFatal(findings)) state.StopRequested = true;
 }
 
 }  // namespace velmora
