@@ -114,10 +114,9 @@ class Benchmark {
         LoadLanguage(wizard_, "");
         // The pack must pass the wizard's own checks, or the benchmark measures nothing real.
         const PackChecks checks = PackChecksOf(wizard_);
-        if (!LoadPackDescription(checks, wizard_.pack) ||
-            ValidatePackData(checks, wizard_.text, ModeOf(wizard_.pack), wizard_.pack).code !=
-                kPackDataSound ||
-            !wizard_.state.ErrorLog.empty()) {
+        if (!LoadPackDescription(checks, wizard_.pack).empty() ||
+            !ValidatePackData(checks, wizard_.text, ModeOf(wizard_.pack), wizard_.pack)
+                 .findings.empty()) {
             throw std::runtime_error("the wizard does not accept the pack in " + pack_.string());
         }
         smiles_ = CountValue(wizard_.pack.AnimatedFullLightCount);

@@ -1,5 +1,6 @@
 // Start-up checks and the reset that opens the language page.
 
+#include "app/findings.h"
 #include "app/wizard.h"
 #include "base/text_lines.h"
 #include "lang/language.h"
@@ -33,7 +34,9 @@ bool ResetWizardState(Wizard& wizard) {
     const std::vector<std::string> arguments = wizard.sys.host.Arguments();
     state.TestMode = !arguments.empty() && LowerAscii(arguments[0]) == "testmode";
 
-    return LoadPackDescription(PackChecksOf(wizard), wizard.pack);
+    const Findings findings = LoadPackDescription(PackChecksOf(wizard), wizard.pack);
+    ReportFindings(wizard, findings);
+    return !HasFatal(findings);
 }
 
 }  // namespace velmora

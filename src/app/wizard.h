@@ -28,8 +28,7 @@ struct Wizard {
 
 // What the checks of the pack work with, taken from the wizard's records.
 inline PackChecks PackChecksOf(Wizard& wizard) {
-    return {wizard.sys.files, wizard.sys.dialogs, wizard.sys.host.ProgramFolder(),
-            wizard.state.TestMode, wizard.state};
+    return {wizard.sys.files, wizard.sys.host.ProgramFolder(), wizard.state.TestMode};
 }
 
 // How a page or an installation was left. Skip: the page had nothing to show, and the driver

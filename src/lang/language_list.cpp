@@ -53,8 +53,7 @@ bool IsLanguageFileComplete(Files& files, const std::string& path) {
     return file.dataLines >= kDataLinesOfACompleteFile;
 }
 
-LanguageList FillLanguageList(Files& files, const std::string& programFolder, bool testMode,
-                              ProblemLog& log) {
+LanguageList FillLanguageList(Files& files, const std::string& programFolder, bool testMode) {
     std::vector<LanguageFile> found = ListCandidates(files, programFolder);
     LanguageList list;
     list.files = static_cast<int>(found.size());
@@ -63,12 +62,13 @@ LanguageList FillLanguageList(Files& files, const std::string& programFolder, bo
     list.entries.push_back(kBuiltInEntry);
     for (LanguageFile& file : found) {
         ReadLanguageFile(files, LanguageFilePath(programFolder, file.name), file);
-        const bool complete = file.dataLines >= kDataLinesOfACompleteFile;
-        if (!complete && !testMode) {
-            LogProblem(log, file.name + kFaultyFileMark);
+        if (file.dataLines >= kDataLinesOfACompleteFile) {
+            list.entries.push_back(DisplayText(file));
             continue;
         }
-        list.entries.push_back(DisplayText(file) + (complete ? "" : kFaultyFileMark));
+        const std::string marked = DisplayText(file) + kFaultyFileMark;
+        list.findings.push_back({Severity::Warning, "", marked, file.name + kFaultyFileMark});
+        if (testMode) list.entries.push_back(marked);
     }
     return list;
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "base/problem_log.h"
+#include "pack/finding.h"
 #include "platform/files.h"
 
 namespace velmora {
@@ -23,12 +23,13 @@ bool IsLanguageFileComplete(Files& files, const std::string& path);
 struct LanguageList {
     int files = 0;                     // language files in the folder, usable or not
     std::vector<std::string> entries;  // the list's lines; none when there are no files
+    Findings findings;                 // one for each incomplete file, in the list's order
 };
 
 // The lines of the language list: the built-in texts first, then the files. Incomplete files
-// are left out and logged, or in test mode listed and marked.
-LanguageList FillLanguageList(Files& files, const std::string& programFolder, bool testMode,
-                              ProblemLog& log);
+// are left out, or in test mode listed and marked; either way each is a finding, which test
+// mode shows in the list and LOG.txt gets otherwise.
+LanguageList FillLanguageList(Files& files, const std::string& programFolder, bool testMode);
 
 // The language a line of the list stands for: kBuiltInLanguage, or the name of the file whose
 // line it is now (the last such file); empty when no file has that line any more.

@@ -52,7 +52,7 @@ constexpr FolderIndex kReportOrder[] = {kAnimatedFullLight, kAnimatedLiteDark, k
                                         kStaticLiteDark};
 
 // What one folder check noted for the warning report.
-struct Finding {
+struct FolderFinding {
     bool countDiffers = false;
     bool linesExceed = false;
     int declared = 0;
@@ -76,10 +76,10 @@ class DataCheck {
         return folder.animated || DeclaredCount(index) > 0;
     }
 
-    PackDataCheck CheckFolder(FolderIndex index, Finding& finding) {
+    PackDataCheck CheckFolder(FolderIndex index, FolderFinding& finding) {
         const SmileFolder& folder = kFolders[index];
         const std::string definePath = FolderPath(index) + "\\_define.ini";
-        if (!checks_.files.IsFile(definePath)) return {folder.noDefineCode, "", ""};
+        if (!checks_.files.IsFile(definePath)) return {folder.noDefineCode, "", "", {}};
         int lines = 0;
         PackDataCheck check = CountListLines(definePath, lines);
         if (check.code == kPackDataSound) check = CountSmiles(index, finding.smiles);
@@ -87,13 +87,13 @@ class DataCheck {
 
         const int smiles = finding.smiles;
         const int declared = DeclaredCount(index);
-        if (smiles > lines) return {folder.tooFewLinesCode, "", ""};
+        if (smiles > lines) return {folder.tooFewLinesCode, "", "", {}};
         finding.lines = lines;
         finding.declared = declared;
         finding.linesExceed = smiles < lines;
         finding.countDiffers = smiles != declared;
         // Surplus lines are tolerable only while SMP.ini does not claim those smiles as well.
-        if (smiles < lines && smiles < declared) return {folder.tooManyLinesCode, "", ""};
+        if (smiles < lines && smiles < declared) return {folder.tooManyLinesCode, "", "", {}};
         if (smiles != declared) pack_.*folder.declared = std::to_string(smiles);
         return {};
     }
@@ -108,7 +108,7 @@ class DataCheck {
     // Counts the lines of a list file that the check needs, or says why it cannot.
     PackDataCheck CountListLines(const std::string& path, int& lines) const {
         const LineCount count = CountFileLines(checks_.files, path);
-        if (!count.status.ok) return {kListFileUnreadable, path, count.status.reason};
+        if (!count.status.ok) return {kListFileUnreadable, path, count.status.reason, {}};
         lines = count.lines;
         return {};
     }
@@ -123,7 +123,7 @@ class DataCheck {
             return {};
         }
         const std::string listPath = FolderPath(index) + "\\DeleteLite.ini";
-        if (!checks_.files.IsFile(listPath)) return {kListFileMissing, listPath, ""};
+        if (!checks_.files.IsFile(listPath)) return {kListFileMissing, listPath, "", {}};
         int leftOut = 0;
         const PackDataCheck check = CountListLines(listPath, leftOut);
         if (check.code != kPackDataSound) return check;
@@ -138,18 +138,16 @@ class DataCheck {
     PackDescription& pack_;
 };
 
-std::string WarningReport(const UiStrings& text, bool testMode,
-                          const Finding (&findings)[kFolderCount]) {
+std::string WarningReport(const FolderFinding (&findings)[kFolderCount]) {
     std::string report;
-    if (testMode) report = text[Text::PackDataErrorHead] + "\r\n\r\n";
     for (const FolderIndex index : kReportOrder) {
-        const Finding& f = findings[index];
+        const FolderFinding& f = findings[index];
         if (!f.countDiffers) continue;
         report += kFolders[index].countLabel + std::to_string(f.declared) + ") <> amount smiles (" +
                   std::to_string(f.smiles) + ")" + kTenBlanks + "\r\n";
     }
     for (const FolderIndex index : kReportOrder) {
-        const Finding& f = findings[index];
+        const FolderFinding& f = findings[index];
         if (!f.linesExceed) continue;
         report += std::string("\r\n") + kFolders[index].linesLabel + std::to_string(f.lines) +
                   ") > amount smiles (" + std::to_string(f.smiles) + ")" + kTenBlanks;
@@ -157,12 +155,19 @@ std::string WarningReport(const UiStrings& text, bool testMode,
     return report;
 }
 
-void ReportWarnings(const PackChecks& checks, const std::string& report) {
-    if (checks.testMode) {
-        ShowErrorBox(checks.dialogs, kBoxTitle, report);
-    } else {
-        LogProblem(checks.log, report);
+// The differences a pack may have: the pack's author reads them under a heading, the log
+// gets them as they are.
+Finding CountWarning(const UiStrings& text, const FolderFinding (&findings)[kFolderCount]) {
+    const std::string report = WarningReport(findings);
+    return {Severity::Warning, kBoxTitle, text[Text::PackDataErrorHead] + "\r\n\r\n" + report,
+            report};
+}
+
+bool HasDifferences(const FolderFinding (&findings)[kFolderCount]) {
+    for (const FolderFinding& f : findings) {
+        if (f.countDiffers || f.linesExceed) return true;
     }
+    return false;
 }
 
 // What the user is told (after the line that installation is impossible) and what LOG.txt
@@ -172,40 +177,37 @@ struct FatalMessage {
     std::string logLine;
 };
 
-bool DescribeFolderFault(const UiStrings& text, int code, FatalMessage& message) {
+FatalMessage DescribeFolderFault(const UiStrings& text, int code) {
     for (const SmileFolder& folder : kFolders) {
         const std::string name = folder.name;
         const std::string quoted = " \"" + name + "\".";
         if (code == folder.noDefineCode) {
-            message = {text[Text::PackDataFolderHead] + name + text[Text::PackDataNoDefineIni],
-                       "Not found \"_define.ini\", folder: " + name};
-        } else if (code == folder.tooFewLinesCode) {
-            message = {text[Text::PackDataTooFewLines] + quoted,
-                       "In \"_define.ini\" string count < smiles count, folder: " + name};
-        } else if (code == folder.tooManyLinesCode) {
-            message = {text[Text::PackDataTooManyLines] + quoted,
-                       "In \"_define.ini\" string count & count in \"SMP.ini\" > smiles count, "
-                       "folder: " +
-                           name};
-        } else {
-            continue;
+            return {text[Text::PackDataFolderHead] + name + text[Text::PackDataNoDefineIni],
+                    "Not found \"_define.ini\", folder: " + name};
         }
-        return true;
+        if (code == folder.tooFewLinesCode) {
+            return {text[Text::PackDataTooFewLines] + quoted,
+                    "In \"_define.ini\" string count < smiles count, folder: " + name};
+        }
+        if (code == folder.tooManyLinesCode) {
+            return {text[Text::PackDataTooManyLines] + quoted,
+                    "In \"_define.ini\" string count & count in \"SMP.ini\" > smiles count, "
+                    "folder: " +
+                        name};
+        }
     }
-    return false;
+    return {};
 }
 
-bool DescribeFault(const UiStrings& text, const PackDataCheck& check, FatalMessage& message) {
+FatalMessage DescribeFault(const UiStrings& text, const PackDataCheck& check) {
     if (check.code == kListFileMissing) {
-        message = {"File not found: \"" + check.file + "\".", "Not found file: " + check.file};
-        return true;
+        return {"File not found: \"" + check.file + "\".", "Not found file: " + check.file};
     }
     if (check.code == kListFileUnreadable) {
-        message = {"File cannot be read: \"" + check.file + "\" (" + check.reason + ").",
-                   "Cannot read file: " + check.file + " (" + check.reason + ")"};
-        return true;
+        return {"File cannot be read: \"" + check.file + "\" (" + check.reason + ").",
+                "Cannot read file: " + check.file + " (" + check.reason + ")"};
     }
-    return DescribeFolderFault(text, check.code, message);
+    return DescribeFolderFault(text, check.code);
 }
 
 }  // namespace
@@ -229,29 +231,26 @@ int CountSmileFiles(Files& files, const std::string& folder, bool animated) {
 PackDataCheck ValidatePackData(const PackChecks& checks, const UiStrings& text, PackMode mode,
                                PackDescription& pack) {
     DataCheck check(checks, mode, pack);
-    Finding findings[kFolderCount];
+    FolderFinding findings[kFolderCount];
     for (int i = 0; i < kFolderCount; ++i) {
         const auto index = static_cast<FolderIndex>(i);
         if (!check.IsExamined(index)) continue;
-        const PackDataCheck fatal = check.CheckFolder(index, findings[index]);
-        if (fatal.code != kPackDataSound) return fatal;
-    }
-    for (const Finding& f : findings) {
-        if (f.countDiffers || f.linesExceed) {
-            ReportWarnings(checks, WarningReport(text, checks.testMode, findings));
-            break;
+        PackDataCheck fatal = check.CheckFolder(index, findings[index]);
+        if (fatal.code != kPackDataSound) {
+            fatal.findings = {PackDataFault(text, fatal)};
+            return fatal;
         }
     }
-    return {};
+    PackDataCheck sound;
+    if (HasDifferences(findings)) sound.findings = {CountWarning(text, findings)};
+    return sound;
 }
 
-void ReportPackDataError(const PackChecks& checks, const UiStrings& text,
-                         const PackDataCheck& check) {
-    FatalMessage message;
-    if (!DescribeFault(text, check, message)) return;
-    ShowErrorBox(checks.dialogs, kBoxTitle,
-                 text[Text::PackDataInstallImpossible] + "\r\n\r\n" + message.text);
-    if (!checks.testMode) LogProblem(checks.log, "Critical error: " + message.logLine);
+Finding PackDataFault(const UiStrings& text, const PackDataCheck& check) {
+    const FatalMessage message = DescribeFault(text, check);
+    return {Severity::Fatal, kBoxTitle,
+            text[Text::PackDataInstallImpossible] + "\r\n\r\n" + message.text,
+            "Critical error: " + message.logLine};
 }
 
 }  // namespace velmora

@@ -1,7 +1,7 @@
 #pragma once
 // The check of the pack's smile folders: the smiles found in each folder against the lines of
 // its _define.ini and the count that SMP.ini declares. Tolerable differences correct the
-// declared counts and are reported; anything else makes the pack impossible to install.
+// declared counts and are warned about; anything else makes the pack impossible to install.
 
 #include <string>
 
@@ -34,6 +34,7 @@ struct PackDataCheck {
     int code = kPackDataSound;
     std::string file;    // full path of the list file, for the two list-file codes
     std::string reason;  // the system's words, for an unreadable list file
+    Findings findings;   // the warning about the differences, or the fatal fault
 };
 
 struct LineCount {
@@ -49,16 +50,14 @@ LineCount CountFileLines(Files& files, const std::string& path);
 int CountSmileFiles(Files& files, const std::string& folder, bool animated);
 
 // Checks the folders of the mode (the single family's only in mode 0, the Lite Dark ones as
-// well otherwise), rewrites declared counts that differ from the smiles found, and reports
-// warnings (a message box in test mode, LOG.txt otherwise). The first fatal finding ends the
-// check and is returned without any warning. A "fulllite" lite set whose DeleteLite.ini names
-// more smiles than the full set holds counts as empty, never as a negative number.
+// well otherwise), rewrites declared counts that differ from the smiles found, and returns
+// one warning that lists the differences. The first fatal fault ends the check and is
+// returned as its only finding. A "fulllite" lite set whose DeleteLite.ini names more smiles
+// than the full set holds counts as empty, never as a negative number.
 PackDataCheck ValidatePackData(const PackChecks& checks, const UiStrings& text, PackMode mode,
                                PackDescription& pack);
 
-// Tells the user why the pack cannot be installed and, outside test mode, logs it. The caller
-// stops the wizard.
-void ReportPackDataError(const PackChecks& checks, const UiStrings& text,
-                         const PackDataCheck& check);
+// Why the pack cannot be installed, for a check that ended in a fatal code.
+Finding PackDataFault(const UiStrings& text, const PackDataCheck& check);
 
 }  // namespace velmora

@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "base/problem_log.h"
-#include "platform/dialogs.h"
+#include "pack/finding.h"
 #include "platform/files.h"
 
 namespace velmora {
@@ -14,15 +13,12 @@ inline std::string PackFilePath(const std::string& programFolder, const std::str
     return programFolder + "\\Source SMP\\" + name;
 }
 
-// The checks read the pack's files and report what they find: in test mode at once in a box
-// for the pack's author, otherwise in the log for LOG.txt (a fault that stops the wizard is
-// shown in both modes).
+// The checks read the pack's files and return what they find. Test mode is the pack author's
+// view: some checks look closer, and say more, in it.
 struct PackChecks {
     Files& files;
-    Dialogs& dialogs;
     std::string programFolder;
     bool testMode;
-    ProblemLog& log;
 
     std::string PathOf(const std::string& name) const { return PackFilePath(programFolder, name); }
 };

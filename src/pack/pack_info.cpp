@@ -51,7 +51,7 @@ class Composer {
 
     void Add(const std::string& piece) { summary_ += piece; }
 
-    PackInfoText Result() const { return {summary_, height_, true}; }
+    PackInfoText Result() const { return {summary_, height_}; }
 
   private:
     void AddCount(const std::string& label, const std::string& variant, const std::string& count) {
@@ -76,14 +76,18 @@ std::string PagersText(const UiStrings& text, const PackDescription& pack) {
 
 }  // namespace
 
-PackInfoText BuildPackInfo(const PackChecks& checks, const UiStrings& text, PackDescription& pack) {
+Findings CheckPackData(const PackChecks& checks, const UiStrings& text, PackDescription& pack) {
     const PackMode mode = ModeOf(pack);
     const PackDataCheck check = ValidatePackData(checks, text, mode, pack);
-    if (check.code > 0) {
-        ReportPackDataError(checks, text, check);
-        return {};
+    if (check.code == kPackDataSound && mode == kSingleFamilyMode) {
+        pack.AnimatedLiteDarkCount = "0";
+        pack.StaticLiteDarkCount = "0";
     }
+    return check.findings;
+}
 
+PackInfoText ComposePackInfo(const UiStrings& text, const PackDescription& pack) {
+    const PackMode mode = ModeOf(pack);
     Composer info(text, mode);
     info.Add(text[Text::InfoNameLabel] + pack.NameAndVersion + "\r\n");
     info.AddKind(Text::InfoAnimatedLabel, HasAnimatedSmiles(pack),
@@ -94,11 +98,6 @@ PackInfoText BuildPackInfo(const PackChecks& checks, const UiStrings& text, Pack
                  pack.StaticLiteDarkCount);
     info.Add(text[Text::InfoModesLabel] + ": " + text[kVariants[mode].modes] + "\r\n");
     info.Add(text[Text::InfoPagersLabel] + ": " + PagersText(text, pack));
-
-    if (mode == kSingleFamilyMode) {
-        pack.AnimatedLiteDarkCount = "0";
-        pack.StaticLiteDarkCount = "0";
-    }
     return info.Result();
 }
 

@@ -11,12 +11,15 @@ namespace velmora {
 
 struct PackInfoText {
     std::string text;
-    int height = 0;            // pixels the text box needs
-    bool installable = false;  // false: the pack's data were reported as impossible to install
+    int height = 0;  // pixels the text box needs
 };
 
-// Checks the pack's smile folders, then composes the summary. A pack whose data make the
-// installation impossible is reported, and the summary is empty: the wizard stops.
-PackInfoText BuildPackInfo(const PackChecks& checks, const UiStrings& text, PackDescription& pack);
+// The check the page makes first: the pack's smile folders against SMP.ini. It corrects the
+// declared counts (for a pack of a single family the lite counts become 0) and returns the
+// findings; a fatal one means the pack cannot be installed, and the wizard stops.
+Findings CheckPackData(const PackChecks& checks, const UiStrings& text, PackDescription& pack);
+
+// The summary the page shows, of a pack that passed CheckPackData.
+PackInfoText ComposePackInfo(const UiStrings& text, const PackDescription& pack);
 
 }  // namespace velmora

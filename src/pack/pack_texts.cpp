@@ -84,7 +84,7 @@ PackInfo ReadPackInfo(const PackChecks& checks, const UiStrings& text, const std
     const std::string path = checks.PathOf("aboutSP.ini");
     if (checks.files.IsFile(path)) {
         info.available = true;
-        if (checks.testMode) CheckAboutFile(checks, text);
+        if (checks.testMode) info.findings = CheckAboutFile(checks, text);
         info.text = ReadLanguageSection(ReadLines(checks.files, path).lines, language);
     }
     if (info.text.empty()) {
@@ -94,7 +94,7 @@ PackInfo ReadPackInfo(const PackChecks& checks, const UiStrings& text, const std
     return info;
 }
 
-void CheckAboutFile(const PackChecks& checks, const UiStrings& text) {
+Findings CheckAboutFile(const PackChecks& checks, const UiStrings& text) {
     std::vector<std::string> lines;
     for (const std::string& line : ReadLines(checks.files, checks.PathOf("aboutSP.ini")).lines) {
         if (IsDataLine(line)) lines.push_back(LowerAscii(line));
@@ -117,10 +117,9 @@ void CheckAboutFile(const PackChecks& checks, const UiStrings& text) {
             if (!known) note(kDataWithoutDeclaration);
         }
     }
-    if (first == kNoFault) return;
-
-    ShowErrorBox(checks.dialogs, "Velmora: Error in \"aboutSP.ini\"...",
-                 text[Text::AboutSpErrorHead] + text[FaultText(first)]);
+    if (first == kNoFault) return {};
+    return {{Severity::Warning, "Velmora: Error in \"aboutSP.ini\"...",
+             text[Text::AboutSpErrorHead] + text[FaultText(first)], ""}};
 }
 
 }  // namespace velmora

@@ -17,6 +17,7 @@ std::string ReadLanguageSection(const std::vector<std::string>& lines, const std
 struct PackInfo {
     bool available = false;
     std::string text;
+    Findings findings;  // what the check of aboutSP.ini found
 };
 
 // The about-pack text for the chosen language (in test mode aboutSP.ini is checked first).
@@ -24,7 +25,7 @@ struct PackInfo {
 PackInfo ReadPackInfo(const PackChecks& checks, const UiStrings& text, const std::string& language,
                       PackDescription& pack);
 
-// Tells the pack's author about the first inconsistency of aboutSP.ini.
-void CheckAboutFile(const PackChecks& checks, const UiStrings& text);
+// The first inconsistency of aboutSP.ini, for the pack's author only: it is never logged.
+Findings CheckAboutFile(const PackChecks& checks, const UiStrings& text);
 
 }  // namespace velmora

@@ -106,18 +106,16 @@ std::string DetailText(const Description& description) {
     }
 }
 
-void ReportDescriptionFault(const PackChecks& checks, const Description& description) {
-    std::string detail = (checks.testMode ? "\r\n\r\n" : "") + DetailText(description);
-    if (!checks.testMode) {
-        LogProblem(checks.log, "Error in \"SMP.ini\" " + detail);
-        // A faulty file is the pack author's business and stays in the log; a file the system
-        // would not let us read is the user's, so its reason is shown as well.
-        detail =
-            description.code == kDescriptionUnreadable ? "\r\n\r\n" + DetailText(description) : "";
-    }
-    ShowErrorBox(checks.dialogs, "Velmora: Error in smiles-pack...",
-                 "Error in file: \"" + DescriptionPath(checks.programFolder) +
-                     "\"!\r\nInstallation of smiles-pack is not possible!" + detail);
+// A fault of SMP.ini stops the wizard. The faulty file is the pack author's business: outside
+// test mode the user reads only that the pack cannot be installed, and the detail goes to the
+// log. A file the system would not let us read is the user's, so its reason is shown as well.
+Finding DescriptionFault(const PackChecks& checks, const Description& description) {
+    const bool detailShown = checks.testMode || description.code == kDescriptionUnreadable;
+    return {Severity::Fatal, "Velmora: Error in smiles-pack...",
+            "Error in file: \"" + DescriptionPath(checks.programFolder) +
+                "\"!\r\nInstallation of smiles-pack is not possible!" +
+                (detailShown ? "\r\n\r\n" + DetailText(description) : ""),
+            "Error in \"SMP.ini\" " + DetailText(description)};
 }
 
 void StoreDescription(PackDescription& pack, const std::vector<std::string>& lines) {
@@ -152,14 +150,14 @@ int CheckPackDescription(Files& files, const std::string& programFolder) {
     return ReadDescription(files, programFolder).code;
 }
 
-bool LoadPackDescription(const PackChecks& checks, PackDescription& pack) {
+Findings LoadPackDescription(const PackChecks& checks, PackDescription& pack) {
     pack.TitleOverLogo = false;
     const Description description = ReadDescription(checks.files, checks.programFolder);
     const bool sound = description.code == kDescriptionSound;
-    if (!sound) ReportDescriptionFault(checks, description);
     // Outside test mode the values of a faulty file are still taken, as far as they go.
     if (sound || !checks.testMode) StoreDescription(pack, description.lines);
-    return sound;
+    if (sound) return {};
+    return {DescriptionFault(checks, description)};
 }
 
 }  // namespace velmora

@@ -26,8 +26,8 @@ enum DescriptionCheck : int {
 
 int CheckPackDescription(Files& files, const std::string& programFolder);
 
-// Checks SMP.ini, reports a fault (a message box, and outside test mode a LOG.txt entry),
-// and fills the pack description. Returns false on a fault: the wizard then stops.
-bool LoadPackDescription(const PackChecks& checks, PackDescription& pack);
+// Checks SMP.ini and fills the pack description. Returns the fault, a fatal finding, or none
+// for a sound file.
+Findings LoadPackDescription(const PackChecks& checks, PackDescription& pack);
 
 }  // namespace velmora

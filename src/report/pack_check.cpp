@@ -22,26 +22,16 @@ std::string OneLine(const std::string& text) {
     return joined;
 }
 
-// Every box the checks would show the author becomes a finding.
-class FindingDialogs : public Dialogs {
-  public:
-    BoxAnswer ShowMessage(const MessageBoxRequest& box) override {
-        findings.push_back(OneLine(box.text));
-        return box.buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::No;
-    }
-
-    std::vector<std::string> findings;
-};
+// A finding as test mode shows it: a box's text as one line, a line of the language list as
+// it is.
+std::string FindingLine(const Finding& finding) {
+    return finding.title.empty() ? finding.text : OneLine(finding.text);
+}
 
 void LoadTexts(Files& files, const std::string& programFolder, const std::string& language,
                const std::string& version, UiStrings& text) {
     if (language == kBuiltInLanguage) return LoadBuiltInLanguage(false, version, text);
     LoadLanguageFile(files, LanguageFilePath(programFolder, language), false, version, text);
-}
-
-bool EndsWith(const std::string& text, const std::string& ending) {
-    return text.size() >= ending.size() &&
-           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
 // The language file the name stands for, as the wizard names it (with its extension).
@@ -64,9 +54,7 @@ std::string WithNewlines(const std::string& text) {
 
 PackCheckReport CheckPackForAuthor(Files& files, const std::string& programFolder,
                                    const std::string& language, const std::string& version) {
-    FindingDialogs dialogs;
-    ProblemLog log;
-    const PackChecks checks{files, dialogs, programFolder, true, log};
+    const PackChecks checks{files, programFolder, true};
     UiStrings text;
     LoadTexts(files, programFolder, language, version, text);
 
@@ -74,19 +62,19 @@ PackCheckReport CheckPackForAuthor(Files& files, const std::string& programFolde
     // page and the pack-information page.
     PackCheckReport report;
     PackDescription pack;
-    bool installs = LoadPackDescription(checks, pack);
-    if (installs) {
-        for (const std::string& entry : FillLanguageList(files, programFolder, true, log).entries) {
-            if (EndsWith(entry, kFaultyFileMark)) dialogs.findings.push_back(entry);
+    Findings findings = LoadPackDescription(checks, pack);
+    if (!HasFatal(findings)) {
+        Append(findings, FillLanguageList(files, programFolder, true).findings);
+        Append(findings, ReadPackInfo(checks, text, language, pack).findings);
+        Append(findings, CheckPackData(checks, text, pack));
+        if (!HasFatal(findings)) {
+            report.packInfo =
+                text[Text::PackInfoCaption] + "\n" + WithNewlines(ComposePackInfo(text, pack).text);
         }
-        ReadPackInfo(checks, text, language, pack);
-        const PackInfoText info = BuildPackInfo(checks, text, pack);
-        installs = info.installable;
-        if (installs) report.packInfo = text[Text::PackInfoCaption] + "\n" + WithNewlines(info.text);
     }
     // In test mode every finding is shown, none only logged.
-    report.findings = dialogs.findings;
-    report.verdict = !installs                  ? PackVerdict::NotInstallable
+    for (const Finding& finding : findings) report.findings.push_back(FindingLine(finding));
+    report.verdict = HasFatal(findings)        ? PackVerdict::NotInstallable
                      : report.findings.empty() ? PackVerdict::Installs
                                                : PackVerdict::WarningsOnly;
     return report;

@@ -1,5 +1,6 @@
 // The third page: the pack's logo, its text or agreement, and its author's links.
 
+#include "app/findings.h"
 #include "pack/pack_texts.h"
 #include "platform/win32/wide.h"
 #include "ui/pages.h"
@@ -22,6 +23,7 @@ PageResult AboutPackPage(WizardWindow& window) {
     const UiStrings& text = wizard.text;
     const PackInfo info =
         ReadPackInfo(PackChecksOf(wizard), wizard.text, wizard.state.LanguageName, wizard.pack);
+    ReportFindings(wizard, info.findings);
     const PackDescription& pack = wizard.pack;
 
     SetHeaderPicture(window, LoadPackLogo(window));

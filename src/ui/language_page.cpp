@@ -1,5 +1,6 @@
 // The first page: the main window with its chrome, and the choice of the language.
 
+#include "app/findings.h"
 #include "lang/language_list.h"
 #include "platform/win32/wide.h"
 #include "ui/pages.h"
@@ -55,8 +56,9 @@ PageResult LanguagePage(WizardWindow& window) {
 
     MakeUpperChrome(window);
     std::vector<HWND> list = MakeLanguageList(window);
-    const LanguageList languages = FillLanguageList(
-        wizard.sys.files, wizard.sys.host.ProgramFolder(), wizard.state.TestMode, wizard.state);
+    const LanguageList languages =
+        FillLanguageList(wizard.sys.files, wizard.sys.host.ProgramFolder(), wizard.state.TestMode);
+    ReportFindings(wizard, languages.findings);
     for (const std::string& entry : languages.entries) {
         SendMessageW(window.SharedList, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(Wide(entry).c_str()));

@@ -1,5 +1,6 @@
 // The fourth page: the summary of the pack, after its smile folders were checked.
 
+#include "app/findings.h"
 #include "pack/pack_info.h"
 #include "ui/pages.h"
 
@@ -7,8 +8,10 @@ namespace velmora {
 
 PageResult PackInfoPage(WizardWindow& window) {
     Wizard& wizard = window.wizard;
-    const PackInfoText info = BuildPackInfo(PackChecksOf(wizard), wizard.text, wizard.pack);
-    if (!info.installable) return PageResult::Stop;
+    const Findings findings = CheckPackData(PackChecksOf(wizard), wizard.text, wizard.pack);
+    ReportFindings(wizard, findings);
+    if (HasFatal(findings)) return PageResult::Stop;
+    const PackInfoText info = ComposePackInfo(wizard.text, wizard.pack);
     SetText(window.PageCaption, wizard.text[Text::PackInfoCaption]);
     const std::vector<ControlRow> rows = {
         {L"static", SS_ETCHEDFRAME, 78, 151, 344, info.height + 4, 0, Font::None, ""},

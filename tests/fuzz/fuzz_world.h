@@ -1,6 +1,6 @@
 #pragma once
-// What every fuzz target needs: a program folder of its own in a real temporary folder, the
-// POSIX file layer over it, and message boxes that are answered at once. The input reaches
+// What every fuzz target needs: a program folder of its own in a real temporary folder and
+// the POSIX file layer over it. The input reaches
 // the readers as a file, once as the ANSI bytes it is and once marked as UTF-8, the two ways
 // the file layer decodes a text file.
 
@@ -18,13 +18,6 @@
 #include "platform/posix/posix_platform.h"
 
 namespace velmora::fuzz {
-
-class AnsweringDialogs : public Dialogs {
-  public:
-    BoxAnswer ShowMessage(const MessageBoxRequest& box) override {
-        return box.buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
-    }
-};
 
 inline std::string MakeProgramFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "velmora-fuzz-XXXXXX").string();
@@ -51,7 +44,6 @@ struct FuzzWorld {
 
     std::string folder;
     PosixFiles files;
-    AnsweringDialogs dialogs;
 };
 
 // The built-in texts, which the messages of the checks are made of.
@@ -64,13 +56,10 @@ inline const UiStrings& BuiltInTexts() {
     return texts;
 }
 
-// The checks of the pack over the world, with a log of their own.
-struct FuzzChecks {
-    FuzzChecks(FuzzWorld& world, bool testMode)
-        : checks{world.files, world.dialogs, world.folder, testMode, log} {}
-    ProblemLog log;
-    PackChecks checks;
-};
+// The checks of the pack over the world.
+inline PackChecks ChecksOver(FuzzWorld& world, bool testMode) {
+    return {world.files, world.folder, testMode};
+}
 
 // The input as the two kinds of text file: ANSI bytes, and UTF-8 after the byte-order mark.
 template <typename Body>

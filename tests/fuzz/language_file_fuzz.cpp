@@ -13,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string path = LanguageFilePath(world.folder, "Fuzzed.txt");
         world.Write("Language\\Fuzzed.txt", bytes);
         IsLanguageFileComplete(world.files, path);
-        ProblemLog log;
-        const LanguageList list = FillLanguageList(world.files, world.folder, true, log);
+        const LanguageList list = FillLanguageList(world.files, world.folder, true);
         if (list.entries.size() > 1) FindLanguageName(world.files, world.folder, list.entries[1]);
         UiStrings text;
         for (const bool partial : {true, false})

@@ -10,10 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static fuzz::FuzzWorld world;
     fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
         world.Write("Source SMP\\aboutSP.ini", bytes);
-        fuzz::FuzzChecks run(world, true);
         for (const char* language : {"Russian", "English.txt", "Deutsch.txt"}) {
             PackDescription pack;
-            ReadPackInfo(run.checks, fuzz::BuiltInTexts(), language, pack);
+            ReadPackInfo(fuzz::ChecksOver(world, true), fuzz::BuiltInTexts(), language, pack);
         }
     });
     return 0;

@@ -13,10 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         world.Write("Source SMP\\SMP.ini", bytes);
         CheckPackDescription(world.files, world.folder);
         for (const bool testMode : {false, true}) {
-            fuzz::FuzzChecks run(world, testMode);
+            const PackChecks checks = fuzz::ChecksOver(world, testMode);
             PackDescription pack;
-            if (LoadPackDescription(run.checks, pack))
-                BuildPackInfo(run.checks, fuzz::BuiltInTexts(), pack);
+            if (!LoadPackDescription(checks, pack).empty()) continue;
+            if (!HasFatal(CheckPackData(checks, fuzz::BuiltInTexts(), pack)))
+                ComposePackInfo(fuzz::BuiltInTexts(), pack);
         }
     });
     return 0;

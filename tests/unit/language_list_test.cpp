@@ -12,10 +12,12 @@ namespace velmora::test {
 namespace {
 
 // The list's lines with the files' lines sorted, as folders list them in any order.
-std::vector<std::string> Fill(TestWorld& world, int* count = nullptr) {
-    LanguageList list = FillLanguageList(world.realFiles, world.folder, world.wizard.state.TestMode,
-                                         world.wizard.state);
+std::vector<std::string> Fill(TestWorld& world, int* count = nullptr,
+                              Findings* findings = nullptr) {
+    LanguageList list =
+        FillLanguageList(world.realFiles, world.folder, world.wizard.state.TestMode);
     if (count) *count = list.files;
+    if (findings) *findings = list.findings;
     std::sort(list.entries.begin() + (list.entries.empty() ? 0 : 1), list.entries.end());
     return list.entries;
 }
@@ -40,33 +42,40 @@ TEST(LanguageFiles, CompleteFilesAreListedAfterTheBuiltInLanguage) {
 
     world.Write("Language\\English.txt", LanguageFileText(106, {}, "English"));
     world.Write("Language\\Deutsch.TXT", LanguageFileText(103, {}, ""));
-    EXPECT_EQ(Fill(world, &count),
+    Findings findings;
+    EXPECT_EQ(Fill(world, &count, &findings),
               (std::vector<std::string>{"Russian [Русский]", "Deutsch", "English [English]"}));
     EXPECT_EQ(count, 2);
-    EXPECT_FALSE(world.wizard.state.ErrorsFound);
+    EXPECT_TRUE(findings.empty());
 }
 
-TEST(LanguageFiles, IncompleteFilesAreLoggedOrMarkedInTestMode) {
+// Each incomplete file is a finding that names its line for test mode's list and its file
+// for the log.
+TEST(LanguageFiles, IncompleteFilesAreLeftOutOrMarkedInTestMode) {
+    const std::string mark = " | Error in file, not for loading!";
     for (const bool testMode : {false, true}) {
         TestWorld world;
         world.wizard.state.TestMode = testMode;
         world.Write("Language\\Short.txt", LanguageFileText(102, {}, "Short"));
         world.MakeFolder("Language\\Folder.txt");
         int count = -1;
-        const std::vector<std::string> entries = Fill(world, &count);
+        Findings findings;
+        const std::vector<std::string> entries = Fill(world, &count, &findings);
         EXPECT_EQ(count, 2);  // the page is still shown
-        const std::string mark = " | Error in file, not for loading!";
-        if (testMode) {
-            EXPECT_EQ(entries, (std::vector<std::string>{"Russian [Русский]", "Folder" + mark,
-                                                         "Short [Short]" + mark}));
-            EXPECT_FALSE(world.wizard.state.ErrorsFound);
-            continue;
+        const std::vector<std::string> listed =
+            testMode ? std::vector<std::string>{"Russian [Русский]", "Folder" + mark,
+                                                "Short [Short]" + mark}
+                     : std::vector<std::string>{"Russian [Русский]"};
+        EXPECT_EQ(entries, listed);
+        std::vector<std::string> found;
+        for (const Finding& finding : findings) {
+            EXPECT_EQ(finding.severity, Severity::Warning);
+            EXPECT_EQ(finding.title, "");  // shown in the list, never in a box
+            found.push_back(finding.text + "|" + finding.logText);
         }
-        EXPECT_EQ(entries, (std::vector<std::string>{"Russian [Русский]"}));
-        const std::string& log = world.wizard.state.ErrorLog;
-        EXPECT_TRUE(log == "\r\nShort.txt" + mark + "\r\nFolder.txt" + mark ||
-                    log == "\r\nFolder.txt" + mark + "\r\nShort.txt" + mark)
-            << log;
+        std::sort(found.begin(), found.end());
+        EXPECT_EQ(found, (std::vector<std::string>{"Folder" + mark + "|Folder.txt" + mark,
+                                                   "Short [Short]" + mark + "|Short.txt" + mark}));
     }
 }
 

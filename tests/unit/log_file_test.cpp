@@ -148,7 +148,7 @@ TEST(LogFile, ASingleFamilyPackHasNoLiteDarkSmilesAfterTheInformationPage) {
     pack.SmileKinds = 1;
     pack.AnimatedFullLightCount = "3";
     run.world.FillSmileFolder("Animated Single Full Light", 3, 3);
-    ASSERT_TRUE(BuildPackInfo(run.world.Checks(), run.world.wizard.text, pack).installable);
+    ASSERT_TRUE(CheckPackData(run.world.Checks(), run.world.wizard.text, pack).empty());
     run.Write(run.world.realFiles);
     const std::string log = run.Bytes();
     EXPECT_NE(log.find("\r\namount of animated smiles [Lite Dark]: 0\r\n"), std::string::npos);

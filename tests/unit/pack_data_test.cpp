@@ -1,5 +1,5 @@
 // The pack data check: smiles against _define.ini and SMP.ini, which folders are looked at,
-// the corrected counts, and the exact words of the warnings and the fatal messages.
+// the corrected counts, and the exact words of the warnings and the fatal findings.
 
 #include <gtest/gtest.h>
 
@@ -38,8 +38,16 @@ PackDataCheck Validate(TestWorld& world, PackMode mode) {
     return ValidatePackData(world.Checks(), world.wizard.text, mode, world.wizard.pack);
 }
 
+// What LOG.txt would get of a check that found the pack installable: its warning's line.
+std::string WarningLog(const PackDataCheck& check) {
+    if (check.findings.empty()) return "";
+    EXPECT_EQ(check.findings.size(), 1u);
+    EXPECT_EQ(check.findings[0].severity, Severity::Warning);
+    return check.findings[0].logText;
+}
+
 TEST(PackData, OneFolderAgainstItsDefineAndDeclaredCount) {
-    const std::string count = "\r\n> \"SMP.ini\" - amount of animated smiles [Single Full Light] ";
+    const std::string count = "> \"SMP.ini\" - amount of animated smiles [Single Full Light] ";
     const std::string excess =
         "\r\n> Animated Single Full Light: amount strings in "
         "\"_define.ini\" (12) > amount smiles (10)          ";
@@ -50,7 +58,7 @@ TEST(PackData, OneFolderAgainstItsDefineAndDeclaredCount) {
         const char* countAfter;
         std::string log;
     } const cases[] = {
-        {10, 12, "10", kPackDataSound, "10", "\r\n" + excess},
+        {10, 12, "10", kPackDataSound, "10", excess},
         {10, 12, "11", kAnimatedFullLightTooManyLines, "11", ""},
         {10, 10, "12", kPackDataSound, "10", count + "(12) <> amount smiles (10)          \r\n"},
         {10, 12, "8", kPackDataSound, "10",
@@ -64,11 +72,13 @@ TEST(PackData, OneFolderAgainstItsDefineAndDeclaredCount) {
         TestWorld world;
         Declare(world, 1, c.declared, "0", "0", "0");
         world.FillSmileFolder(kAnimatedFull, c.smiles, c.lines);
-        const int code = Validate(world, kSingleFamilyMode).code;
-        EXPECT_EQ(code, c.code) << c.smiles << " smiles, " << c.lines << " lines, " << c.declared;
+        const PackDataCheck check = Validate(world, kSingleFamilyMode);
+        EXPECT_EQ(check.code, c.code)
+            << c.smiles << " smiles, " << c.lines << " lines, " << c.declared;
         EXPECT_EQ(world.wizard.pack.AnimatedFullLightCount, c.countAfter) << c.declared;
-        EXPECT_EQ(world.wizard.state.ErrorLog, c.log) << c.smiles << '/' << c.lines;
-        EXPECT_TRUE(world.dialogs.shown.empty());
+        if (c.code == kPackDataSound) {
+            EXPECT_EQ(WarningLog(check), c.log) << c.smiles << '/' << c.lines;
+        }
     }
 }
 
@@ -130,8 +140,9 @@ TEST(PackData, FullLiteCountsTheLiteSmilesThroughDeleteLite) {
     world.FillSmileFolder(kAnimatedLite, 3,
                           35);  // its own images count only in the light-dark mode
     world.Write(Folder(kAnimatedLite) + "\\DeleteLite.ini", ListLines(5));
-    EXPECT_EQ(Validate(world, kFullLiteMode).code, kPackDataSound);
-    EXPECT_EQ(world.wizard.state.ErrorLog, "");
+    const PackDataCheck sound = Validate(world, kFullLiteMode);
+    EXPECT_EQ(sound.code, kPackDataSound);
+    EXPECT_TRUE(sound.findings.empty());
     EXPECT_EQ(Validate(world, kLightDarkMode).code, kAnimatedLiteDarkTooManyLines);
 
     world.Write(Folder(kAnimatedLite) + "\\_define.ini", ListLines(34));
@@ -141,10 +152,11 @@ TEST(PackData, FullLiteCountsTheLiteSmilesThroughDeleteLite) {
     // never a negative one: the declared count is corrected to 0 and the warning says so.
     world.Write(Folder(kAnimatedLite) + "\\DeleteLite.ini", ListLines(42));
     world.Write(Folder(kAnimatedLite) + "\\_define.ini", "");
-    EXPECT_EQ(Validate(world, kFullLiteMode).code, kPackDataSound);
+    const PackDataCheck corrected = Validate(world, kFullLiteMode);
+    EXPECT_EQ(corrected.code, kPackDataSound);
     EXPECT_EQ(world.wizard.pack.AnimatedLiteDarkCount, "0");
-    EXPECT_EQ(world.wizard.state.ErrorLog,
-              "\r\n> \"SMP.ini\" - amount of animated smiles [Lite Dark] (35) <> amount smiles (0)"
+    EXPECT_EQ(WarningLog(corrected),
+              "> \"SMP.ini\" - amount of animated smiles [Lite Dark] (35) <> amount smiles (0)"
               "          \r\n");
 }
 
@@ -153,53 +165,49 @@ TEST(PackData, TheFirstFatalFindingWinsAndDropsTheWarnings) {
     Declare(world, 0, "8", "0", "2", "0");
     world.FillSmileFolder(kAnimatedFull, 10, 11);
     world.FillSmileFolder(kStaticFull, 1, 3);
-    EXPECT_EQ(Validate(world, kSingleFamilyMode).code, kStaticFullLightTooManyLines);
+    const PackDataCheck check = Validate(world, kSingleFamilyMode);
+    EXPECT_EQ(check.code, kStaticFullLightTooManyLines);
     EXPECT_EQ(world.wizard.pack.AnimatedFullLightCount, "10");  // corrected before the fault
     EXPECT_EQ(world.wizard.pack.StaticFullLightCount, "2");
-    EXPECT_FALSE(world.wizard.state.ErrorsFound);
-    EXPECT_TRUE(world.dialogs.shown.empty());
+    ASSERT_EQ(check.findings.size(), 1u);
+    EXPECT_EQ(check.findings[0].severity, Severity::Fatal);
 }
 
 TEST(PackData, WarningsListAnimatedFirstAndOnlyLineExcessComesBack) {
     TestWorld world;
-    world.wizard.state.TestMode = true;
     Declare(world, 0, "4", "1", "9", "7");
     world.FillSmileFolder(kAnimatedFull, 4, 5);
     world.FillSmileFolder(kStaticFull, 3, 3);
     world.FillSmileFolder(kAnimatedLite, 2, 6);
     world.FillSmileFolder(kStaticLite, 5, 5);
-    ASSERT_EQ(Validate(world, kLightDarkMode).code, kPackDataSound);
+    const PackDataCheck check = Validate(world, kLightDarkMode);
+    ASSERT_EQ(check.code, kPackDataSound);
 
     const std::string excess =
         "\r\n> Animated Single Full Light: amount strings in \"_define.ini\" (5) > amount smiles "
         "(4)          \r\n> Animated Lite Dark: amount strings in \"_define.ini\" (6) > amount "
         "smiles (2)          ";
-    ASSERT_EQ(world.dialogs.shown.size(), 1u);
-    const MessageBoxRequest& box = world.dialogs.shown[0];
-    EXPECT_EQ(box.title, kTitle);
-    EXPECT_EQ(box.icon, BoxIcon::Error);
-    EXPECT_EQ(box.owner, BoxOwner::None);
-    EXPECT_EQ(box.text,
-              "Ошибка в данных смайл-пака:\r\n\r\n"
-              "> \"SMP.ini\" - amount of animated smiles [Lite Dark] (1) <> amount smiles (2)"
-              "          \r\n"
-              "> \"SMP.ini\" - amount of static smiles [Single Full Light] (9) <> amount smiles "
-              "(3)          \r\n"
-              "> \"SMP.ini\" - amount of static smiles [Lite Dark] (7) <> amount smiles (5)"
-              "          \r\n" +
-                  excess);
-    EXPECT_EQ(world.wizard.state.ErrorLog, "");
+    const std::string differences =
+        "> \"SMP.ini\" - amount of animated smiles [Lite Dark] (1) <> amount smiles (2)"
+        "          \r\n"
+        "> \"SMP.ini\" - amount of static smiles [Single Full Light] (9) <> amount smiles "
+        "(3)          \r\n"
+        "> \"SMP.ini\" - amount of static smiles [Lite Dark] (7) <> amount smiles (5)"
+        "          \r\n" +
+        excess;
+    ASSERT_EQ(check.findings.size(), 1u);
+    EXPECT_EQ(check.findings[0].title, kTitle);
+    EXPECT_EQ(check.findings[0].text, "Ошибка в данных смайл-пака:\r\n\r\n" + differences);
+    EXPECT_EQ(WarningLog(check), differences);
     const PackDescription& pack = world.wizard.pack;
     EXPECT_EQ(pack.AnimatedLiteDarkCount + pack.StaticFullLightCount + pack.StaticLiteDarkCount,
               "235");
 
-    world.wizard.state.TestMode = false;  // as after going back to the page
-    EXPECT_EQ(Validate(world, kLightDarkMode).code, kPackDataSound);
-    EXPECT_EQ(world.wizard.state.ErrorLog, "\r\n" + excess);
-    EXPECT_TRUE(world.wizard.state.ErrorsFound);
+    // As after going back to the page: the counts are right now, the surplus lines remain.
+    EXPECT_EQ(WarningLog(Validate(world, kLightDarkMode)), excess);
 }
 
-TEST(PackData, FatalMessagesNameTheFolderAndAreLoggedOutsideTestMode) {
+TEST(PackData, FatalMessagesNameTheFolderForTheUserAndTheLog) {
     const std::string tooFew =
         "Количество строк в \"_define.ini\" меньше, чем количество смайлов, ";
     struct Case {
@@ -217,17 +225,14 @@ TEST(PackData, FatalMessagesNameTheFolderAndAreLoggedOutsideTestMode) {
          "In \"_define.ini\" string count & count in \"SMP.ini\" > smiles count, folder: "
          "Animated Lite Dark"},
     };
+    TestWorld world;
+    Declare(world, 0, "0", "0", "0", "0");
     for (const Case& c : cases) {
-        for (const bool testMode : {false, true}) {
-            TestWorld world;
-            Declare(world, 0, "0", "0", "0", "0");
-            world.wizard.state.TestMode = testMode;
-            ReportPackDataError(world.Checks(), world.wizard.text, {c.code, "", ""});
-            ASSERT_EQ(world.dialogs.shown.size(), 1u);
-            EXPECT_EQ(world.dialogs.shown[0].title, kTitle);
-            EXPECT_EQ(world.dialogs.shown[0].text, kImpossible + c.text);
-            EXPECT_EQ(world.wizard.state.ErrorLog, testMode ? "" : "\r\nCritical error: " + c.log);
-        }
+        const Finding fault = PackDataFault(world.wizard.text, {c.code, "", "", {}});
+        EXPECT_EQ(fault.severity, Severity::Fatal);
+        EXPECT_EQ(fault.title, kTitle);
+        EXPECT_EQ(fault.text, kImpossible + c.text);
+        EXPECT_EQ(fault.logText, "Critical error: " + c.log);
     }
 }
 
@@ -240,26 +245,23 @@ TEST(PackData, AMissingOrUnreadableListFileIsFatalAndNamed) {
     const PackDataCheck missing = Validate(world, kFullLiteMode);
     EXPECT_EQ(missing.code, kListFileMissing);
     EXPECT_EQ(missing.file, deleteLite);
-    ReportPackDataError(world.Checks(), world.wizard.text, missing);
-    EXPECT_EQ(world.dialogs.shown.back().text,
-              kImpossible + "File not found: \"" + deleteLite + "\".");
-    EXPECT_EQ(world.wizard.state.ErrorLog, "\r\nCritical error: Not found file: " + deleteLite);
+    ASSERT_EQ(missing.findings.size(), 1u);
+    EXPECT_EQ(missing.findings[0].text, kImpossible + "File not found: \"" + deleteLite + "\".");
+    EXPECT_EQ(missing.findings[0].logText, "Critical error: Not found file: " + deleteLite);
 
     world.Write(Folder(kAnimatedLite) + "\\DeleteLite.ini", "");
     const std::string define = world.folder + "\\" + Folder(kAnimatedFull) + "\\_define.ini";
     for (const std::string& path : {deleteLite, define}) {
         LockedFile locked(path);
-        ProblemLog log;
-        const PackChecks checks{locked, world.dialogs, world.folder, false, log};
-        const PackDataCheck check =
-            ValidatePackData(checks, world.wizard.text, kFullLiteMode, world.wizard.pack);
+        const PackDataCheck check = ValidatePackData(
+            {locked, world.folder, false}, world.wizard.text, kFullLiteMode, world.wizard.pack);
         EXPECT_EQ(check.code, kListFileUnreadable) << path;
         EXPECT_EQ(check.file, path);
-        ReportPackDataError(checks, world.wizard.text, check);
-        EXPECT_EQ(world.dialogs.shown.back().text,
+        ASSERT_EQ(check.findings.size(), 1u);
+        EXPECT_EQ(check.findings[0].text,
                   kImpossible + "File cannot be read: \"" + path + "\" (The file is in use).");
-        EXPECT_EQ(log.ErrorLog,
-                  "\r\nCritical error: Cannot read file: " + path + " (The file is in use)");
+        EXPECT_EQ(check.findings[0].logText,
+                  "Critical error: Cannot read file: " + path + " (The file is in use)");
     }
     EXPECT_EQ(Validate(world, kFullLiteMode).code, kPackDataSound);
 }

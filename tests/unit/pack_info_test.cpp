@@ -31,8 +31,10 @@ class PackInformation : public ::testing::Test {
         world.Write("Source SMP\\" + folder + "\\DeleteLite.ini", "s3\r\n");
     }
 
+    // The page's text after its check, which must find nothing fatal.
     PackInfoText Build() {
-        return BuildPackInfo(world.Checks(), world.wizard.text, world.wizard.pack);
+        EXPECT_FALSE(HasFatal(CheckPackData(world.Checks(), world.wizard.text, world.wizard.pack)));
+        return ComposePackInfo(world.wizard.text, world.wizard.pack);
     }
 
     TestWorld world;
@@ -85,7 +87,6 @@ TEST_F(PackInformation, FullAndLiteVersionsShowFourCountLines) {
               " Доступные режимы установки: Полная/Легкая версии\r\n"
               " Поддерживаемые пейджеры: QIP Infium");
     EXPECT_EQ(world.wizard.pack.AnimatedLiteDarkCount, "2");
-    EXPECT_TRUE(info.installable);
 }
 
 TEST_F(PackInformation, LightAndDarkBackgroundsShowTheCorrectedCounts) {
@@ -103,15 +104,15 @@ TEST_F(PackInformation, LightAndDarkBackgroundsShowTheCorrectedCounts) {
     EXPECT_EQ(info.height, 98);
 }
 
-TEST_F(PackInformation, UnusableDataStopTheWizardWithNoText) {
+TEST_F(PackInformation, UnusableDataAreFatalAndLeaveTheLiteCounts) {
     world.wizard.pack.PackType = "single";
     world.wizard.pack.SmileKinds = 1;
     world.MakeFolder("Source SMP\\Animated Single Full Light");  // no _define.ini
-    const PackInfoText info = Build();
-    EXPECT_TRUE(info.text.empty());
-    EXPECT_FALSE(info.installable);
-    ASSERT_EQ(world.dialogs.shown.size(), 1u);
-    EXPECT_EQ(world.dialogs.shown[0].icon, BoxIcon::Error);
+    const Findings findings = CheckPackData(world.Checks(), world.wizard.text, world.wizard.pack);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].severity, Severity::Fatal);
+    // LOG.txt names the counts as SMP.ini declared them.
+    EXPECT_EQ(world.wizard.pack.AnimatedLiteDarkCount, "2");
 }
 
 }  // namespace

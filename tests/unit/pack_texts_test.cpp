@@ -70,7 +70,7 @@ TEST_F(PackTexts, WithoutATextThePackAsksForNoAgreement) {
     EXPECT_TRUE(info.available);
     EXPECT_EQ(info.text, "Hello\r\n\r\nsecond paragraph");
     EXPECT_TRUE(world.wizard.pack.AgreementRequired);
-    EXPECT_TRUE(world.dialogs.shown.empty());  // the check runs in test mode only
+    EXPECT_TRUE(info.findings.empty());  // the check runs in test mode only
 }
 
 TEST_F(PackTexts, TestModeNamesTheFirstInconsistencyOnce) {
@@ -93,17 +93,18 @@ TEST_F(PackTexts, TestModeNamesTheFirstInconsistencyOnce) {
     LoadLanguage(world.wizard, "");
     world.wizard.state.TestMode = true;
     for (const auto& [file, fault] : cases) {
-        world.dialogs.shown.clear();
         world.Write("Source SMP\\aboutSP.ini", file);
-        Read();
+        const Findings findings = Read().findings;
         if (fault == Text::Count) {
-            EXPECT_TRUE(world.dialogs.shown.empty()) << file;
+            EXPECT_TRUE(findings.empty()) << file;
             continue;
         }
-        ASSERT_EQ(world.dialogs.shown.size(), 1u) << file;
-        EXPECT_EQ(world.dialogs.shown[0].title, "Velmora: Error in \"aboutSP.ini\"...");
-        EXPECT_EQ(world.dialogs.shown[0].text,
+        ASSERT_EQ(findings.size(), 1u) << file;
+        EXPECT_EQ(findings[0].severity, Severity::Warning);
+        EXPECT_EQ(findings[0].title, "Velmora: Error in \"aboutSP.ini\"...");
+        EXPECT_EQ(findings[0].text,
                   "Ошибка в файле \"aboutSP.ini\": \r\n\r\n" + world.wizard.text[fault]);
+        EXPECT_EQ(findings[0].logText, "");  // for the pack's author alone
     }
 }
 

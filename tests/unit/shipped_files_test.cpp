@@ -32,8 +32,7 @@ TEST(ShippedFiles, SamplePackPassesTheAuthorsCheck) {
 // the real file would move the rows after it.
 TEST(ShippedFiles, EnglishFileIsCompleteAndItsLinesLandInTheirRows) {
     PosixFiles files;
-    ProblemLog log;
-    EXPECT_EQ(FillLanguageList(files, VELMORA_EXAMPLES, false, log).entries,
+    EXPECT_EQ(FillLanguageList(files, VELMORA_EXAMPLES, false).entries,
               (std::vector<std::string>{"Russian [Русский]", "English [English]"}));
 
     PosixHost host(VELMORA_EXAMPLES);

@@ -36,7 +36,7 @@ class SmpIni : public ::testing::Test {
         WriteDescription(lines);
         return CheckPackDescription(world.realFiles, world.folder);
     }
-    bool Load() { return LoadPackDescription(world.Checks(), world.wizard.pack); }
+    bool Load() { return LoadPackDescription(world.Checks(), world.wizard.pack).empty(); }
 
     TestWorld world;
 };
@@ -113,7 +113,6 @@ TEST_F(SmpIni, LoadKeepsTheValuesAsWrittenAndMapsTheKinds) {
               "Sunny Smiles 1.0|fulllite|author@pack.example| 10|$1F|OFF|01.12.2026");
     EXPECT_TRUE(pack.AgreementRequired);
     EXPECT_TRUE(pack.TitleOverLogo);
-    EXPECT_TRUE(world.dialogs.shown.empty());
 
     lines.resize(14);  // without a fifteenth line the title is not laid over the logo
     WriteDescription(lines);
@@ -121,27 +120,24 @@ TEST_F(SmpIni, LoadKeepsTheValuesAsWrittenAndMapsTheKinds) {
     EXPECT_FALSE(pack.TitleOverLogo);
 }
 
-// Outside test mode the fault goes to the log and the box says only that installing is not
-// possible, and the values of a faulty file are still taken; test mode shows the detail,
-// logs nothing and takes nothing.
-TEST_F(SmpIni, AFaultIsReportedByModeAndStopsTheWizard) {
+// A fault stops the wizard. Outside test mode the box says only that installing is not
+// possible, the detail is for the log, and the values of a faulty file are still taken; test
+// mode shows the detail and takes nothing.
+TEST_F(SmpIni, AFaultIsFatalAndItsDetailIsShownInTestModeOnly) {
     std::vector<std::string> lines = SoundDescription();
     lines[3] = "twin";
     for (const bool testMode : {false, true}) {
         TestWorld fresh;
         fresh.wizard.state.TestMode = testMode;
         fresh.Write("Source SMP\\SMP.ini", Join(lines));
-        EXPECT_FALSE(LoadPackDescription(fresh.Checks(), fresh.wizard.pack));
+        const Findings findings = LoadPackDescription(fresh.Checks(), fresh.wizard.pack);
         EXPECT_EQ(fresh.wizard.pack.NameAndVersion, testMode ? "" : "Sunny Smiles 1.0");
         const std::string detail = "Error in string: \"Type smiles pack\".";
-        EXPECT_EQ(fresh.wizard.state.ErrorLog,
-                  testMode ? "" : "\r\nError in \"SMP.ini\" " + detail);
-        ASSERT_EQ(fresh.dialogs.shown.size(), 1u);
-        const MessageBoxRequest& box = fresh.dialogs.shown[0];
-        EXPECT_EQ(box.text, BoxText(fresh.folder, testMode ? "\r\n\r\n" + detail : ""));
-        EXPECT_EQ(box.title, "Velmora: Error in smiles-pack...");
-        EXPECT_EQ(box.icon, BoxIcon::Error);
-        EXPECT_EQ(box.owner, BoxOwner::None);
+        ASSERT_EQ(findings.size(), 1u);
+        EXPECT_EQ(findings[0].severity, Severity::Fatal);
+        EXPECT_EQ(findings[0].title, "Velmora: Error in smiles-pack...");
+        EXPECT_EQ(findings[0].text, BoxText(fresh.folder, testMode ? "\r\n\r\n" + detail : ""));
+        EXPECT_EQ(findings[0].logText, "Error in \"SMP.ini\" " + detail);
     }
 }
 
@@ -149,16 +145,15 @@ TEST_F(SmpIni, AnUnreadableFileStopsTheWizardAndNamesTheReasonInEveryMode) {
     WriteDescription(SoundDescription());
     LockedFile locked(world.folder + "\\Source SMP\\SMP.ini");
     EXPECT_EQ(CheckPackDescription(locked, world.folder), kDescriptionUnreadable);
+    const std::string detail = "Error data: File cannot be read (The file is in use).";
     for (const bool testMode : {false, true}) {
-        ProblemLog log;
         PackDescription pack;
-        EXPECT_FALSE(
-            LoadPackDescription({locked, world.dialogs, world.folder, testMode, log}, pack));
+        const Findings findings = LoadPackDescription({locked, world.folder, testMode}, pack);
         EXPECT_EQ(pack.NameAndVersion, "");
-        EXPECT_EQ(log.ErrorsFound, !testMode);
-        EXPECT_EQ(
-            world.dialogs.shown.back().text,
-            BoxText(world.folder, "\r\n\r\nError data: File cannot be read (The file is in use)."));
+        ASSERT_EQ(findings.size(), 1u);
+        EXPECT_EQ(findings[0].severity, Severity::Fatal);
+        EXPECT_EQ(findings[0].text, BoxText(world.folder, "\r\n\r\n" + detail));
+        EXPECT_EQ(findings[0].logText, "Error in \"SMP.ini\" " + detail);
     }
 }
 
