@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "app/installations.h"
 #include "app/wizard.h"
-#include "install/skins_install.h"
 #include "lang/language.h"
 #include "pack/pack_data.h"
 #include "pack/smp_ini.h"
@@ -38,7 +38,6 @@ class AnsweringDialogs : public Dialogs {
         shown.push_back(box);
         return box.buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
     }
-    void EnableNextButton() override {}
 
     std::vector<MessageBoxRequest> shown;
 };
@@ -48,13 +47,13 @@ class MarkEverySkin : public SkinsChoice, public InstallProgressView {
   public:
     explicit MarkEverySkin(Files& files) : files_(files) {}
 
-    int ChooseSkins(const std::string& skinsFolder, SkinList& skins) override {
+    SkinPick ChooseSkins(const std::string& skinsFolder, SkinList& skins) override {
         skins = {};
         ListSkins(files_, skinsFolder, skins);
         std::vector<int> all(skins.SkinNames.size());
         std::iota(all.begin(), all.end(), 0);
         MarkChosenSkins(skins, all);
-        return static_cast<int>(all.size());
+        return {SkinPick::Left::Chosen, static_cast<int>(all.size())};
     }
     void SetBackEnabled(bool) override {}
     void ShowProgressCaption() override {}

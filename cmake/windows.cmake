@@ -14,12 +14,11 @@ target_compile_definitions(velmora_core PUBLIC ${XP_DEFINITIONS})
 
 # The platform's Windows side, shared by the wizard and the console pack checker.
 file(GLOB WIN32_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
-list(FILTER WIN32_PLATFORM_SOURCES EXCLUDE REGEX "/winmain\\.cpp$")
 add_library(velmora_win32 STATIC ${WIN32_PLATFORM_SOURCES})
 target_link_libraries(velmora_win32 PUBLIC velmora_core)
 
 file(GLOB UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
-add_executable(Velmora WIN32 src/platform/win32/winmain.cpp ${UI_SOURCES} resources/velmora.rc)
+add_executable(Velmora WIN32 src/app/win32/winmain.cpp ${UI_SOURCES} resources/velmora.rc)
 target_link_options(Velmora PRIVATE -municode ${XP_LINK_OPTIONS})
 target_link_libraries(Velmora PRIVATE velmora_win32 comctl32 shell32 ole32 advapi32 gdi32
                       user32 kernel32)

@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
-# Runs every test: the native unit tests (with ASan and UBSan), a bounded run of each fuzz
-# target, the check that the program starts on Windows XP, and the end-to-end tests of the
+# Runs every test: first the check of which module includes which (tools/check_includes.sh),
+# which ends the run at once when it fails; then the native unit tests (with ASan and UBSan),
+# a bounded run of each fuzz target, the check that the program starts on Windows XP, and the end-to-end tests of the
 # real program under Wine: the shipped 32-bit Velmora.exe (see tools/wine-arch.sh for the
 # ways Wine runs it). Ends with the line "N passed, N failed".
 set -u
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
-source tools/wine-arch.sh
-prepare_wine "$top" || exit 1
 
 passed=0
 failed=0
@@ -18,6 +17,17 @@ finish() {
     [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
     exit
 }
+
+echo "== Which module includes which"
+if tools/check_includes.sh; then
+    count 1 0
+else
+    count 0 1
+    finish
+fi
+
+source tools/wine-arch.sh
+prepare_wine "$top" || exit 1
 
 # Adds a summary line "<prefix>N passed, M failed" from a command's output to the counts.
 count_summary() {  # count_summary PREFIX LOG

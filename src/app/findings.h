@@ -2,7 +2,7 @@
 // Where the findings of the checks reach the user or LOG.txt.
 
 #include "app/wizard.h"
-#include "pack/finding.h"
+#include "base/finding.h"
 
 namespace velmora {
 

@@ -1,6 +1,6 @@
 #include "app/silent_options.h"
 
-#include "platform/text_lines.h"
+#include "base/text_lines.h"
 
 namespace velmora {
 namespace {

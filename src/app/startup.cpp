@@ -2,9 +2,9 @@
 
 #include "app/findings.h"
 #include "app/wizard.h"
+#include "base/text_lines.h"
 #include "lang/language.h"
 #include "pack/smp_ini.h"
-#include "platform/text_lines.h"
 
 namespace velmora {
 

@@ -4,10 +4,10 @@
 #include <exception>
 #include <stdexcept>
 
-#include "app/unexpected_error.h"
 #include "app/version.h"
 #include "app/wizard.h"
-#include "platform/text_lines.h"
+#include "base/text_lines.h"
+#include "base/unexpected_error.h"
 
 namespace velmora {
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
-// The run's shared state: how the last page was left, what the user chose, and the problems
-// collected for LOG.txt. One instance lives for the whole run, inside Wizard.
+// The run's shared state: what the user chose, and the problems collected for LOG.txt. One
+// instance lives for the whole run, inside Wizard.
 
 #include <cstdint>
 #include <string>
 
-#include "report/problem_log.h"
+#include "base/problem_log.h"
 
 namespace velmora {
 
@@ -20,8 +20,6 @@ enum : int32_t {
 // ErrorLog and ErrorsFound come from ProblemLog, so the checks can be handed the state as the
 // log they add to.
 struct WizardState : ProblemLog {
-    bool StopRequested = false;
-    bool BackRequested = false;
     bool AgreementAccepted = false;
     bool LanguagePending = false;
     std::string LanguageName;

@@ -1,7 +1,5 @@
 #include "install/copy_smiles.h"
 
-#include "platform/text_lines.h"
-
 namespace velmora {
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/text_lines.h"
+#include "base/text_lines.h"
 
 namespace velmora {
 namespace {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/unexpected_error.h"
+#include "base/unexpected_error.h"
 #include "install/folder_name.h"
 #include "install/infium_names.h"
 #include "install/install_run.h"
 #include "install/version_record.h"
-#include "platform/text_lines.h"
+#include "platform/file_lines.h"
 
 namespace velmora {
 namespace {
@@ -275,22 +275,6 @@ UnitPlan PlanInfium(Files& files, const PackDescription& pack, const std::string
 
 InfiumOutcome InstallPackIntoInfium(const InfiumJob& job, InstallProgressView& view) {
     return InfiumInstallation(job, view).Run();
-}
-
-void InstallIntoInfium(Wizard& wizard, InstallProgressView& view) {
-    Platform& sys = wizard.sys;
-    const InfiumJob job{sys.files,   sys.dialogs, sys.clock,          wizard.state,
-                        wizard.text, wizard.pack, sys.host.ProgramFolder(), wizard.qip.folder};
-    switch (InstallPackIntoInfium(job, view)) {
-        case InfiumOutcome::Cancelled:
-            wizard.state.BackRequested = true;
-            break;
-        case InfiumOutcome::Refused:
-            wizard.state.StopRequested = true;
-            break;
-        case InfiumOutcome::Installed:
-            break;
-    }
 }
 
 }  // namespace velmora

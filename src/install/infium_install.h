@@ -7,9 +7,14 @@
 
 #include <string>
 
-#include "app/wizard.h"
+#include "base/problem_log.h"
 #include "install/copy_smiles.h"
 #include "install/install_plan.h"
+#include "lang/ui_strings.h"
+#include "pack/pack_description.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
 
 namespace velmora {
 
@@ -40,9 +45,5 @@ UnitPlan PlanInfium(Files& files, const PackDescription& pack, const std::string
 
 // Installs the pack; the run's folders are installed together or given back what they held.
 InfiumOutcome InstallPackIntoInfium(const InfiumJob& job, InstallProgressView& view);
-
-// The wizard's step: a declined question sends the user back to the choice of the search
-// method; a pack that cannot be installed ends the wizard.
-void InstallIntoInfium(Wizard& wizard, InstallProgressView& view);
 
 }  // namespace velmora

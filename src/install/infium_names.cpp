@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/text_lines.h"
 #include "install/version_record.h"
-#include "platform/text_lines.h"
 
 namespace velmora {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/problem_log.h"
 #include "platform/files.h"
-#include "report/problem_log.h"
 
 namespace velmora {
 

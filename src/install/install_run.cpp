@@ -4,9 +4,9 @@
 #include <map>
 #include <set>
 
-#include "app/unexpected_error.h"
+#include "base/text_lines.h"
+#include "base/unexpected_error.h"
 #include "install/version_record.h"
-#include "platform/text_lines.h"
 
 namespace velmora {
 namespace {

@@ -4,7 +4,6 @@
 
 #include "install/install_run.h"
 #include "install/version_record.h"
-#include "platform/text_lines.h"
 #include "system/gdi_quota.h"
 
 namespace velmora {
@@ -29,15 +28,13 @@ struct KindOutcome {
 // Everything one installation works with, and its counters, which run on from skin to skin.
 class SkinsInstallation {
   public:
-    SkinsInstallation(Wizard& wizard, InstallProgressView& view) : wizard_(wizard), view_(view) {}
+    SkinsInstallation(const SkinsJob& job, InstallProgressView& view) : job_(job), view_(view) {}
 
     // Installs into every marked skin; false when the user quit from an error report.
-    bool InstallMarkedSkins(int marked) {
+    bool Run(SkinList& skins, int marked) {
         StartClock(clock_, Now());
-        wizard_.state.InstallStarted = true;
         view_.ShowProgressCaption();
         view_.StartProgress({false, true, 2 * marked, 0}, clock_);
-        SkinList& skins = wizard_.skins;
         for (size_t i = 0; i < skins.SkinNames.size(); ++i) {
             if (skins.SkinStates[i] != kSkinChosen) continue;
             InstallSkin(skins.SkinNames[i]);
@@ -51,41 +48,41 @@ class SkinsInstallation {
     int CopiedAnimated() const { return outcome_[0].copied; }
 
   private:
-    uint32_t Now() { return wizard_.sys.clock.TickCount(); }
+    uint32_t Now() { return job_.clock.TickCount(); }
 
     // A kind is installed only when every folder its variant reads is there with its
     // _define.ini.
     int MissingSources(const KindVariant& variant) {
         std::vector<std::string> folders = {variant.source};
         if (variant.liteStep) folders.push_back(variant.liteDark);
-        return MissingSmileLists(wizard_.sys.files, wizard_.state, folders);
+        return MissingSmileLists(job_.files, job_.log, folders);
     }
 
     // The skin is one unit: both kinds are installed, or, when anything fails, both folders
     // are given back what they held. A missing source or a refused folder is known before
     // anything changes, and then the skin is not touched at all.
     void InstallSkin(const std::string& skin) {
-        const PackDescription& pack = wizard_.pack;
-        Files& files = wizard_.sys.files;
-        const std::string folder = wizard_.qip.folder + "\\Skins\\" + skin;
-        const std::string programFolder = wizard_.sys.host.ProgramFolder();
+        const PackDescription& pack = job_.pack;
+        Files& files = job_.files;
+        const std::string folder = job_.qipFolder + "\\Skins\\" + skin;
+        const std::string& programFolder = job_.programFolder;
         int known[2] = {0, 0};  // failures found before anything changes
         for (int k = 0; k < 2; ++k) {
             if (!HasSmilesOfKind(pack, kKinds[k].animated)) continue;
-            const KindVariant variant = ChooseKindVariant(pack, programFolder, kKinds[k].animated,
-                                                          wizard_.state.ModeChoice);
+            const KindVariant variant =
+                ChooseKindVariant(pack, programFolder, kKinds[k].animated, job_.secondVariant);
             words_[k] = variant.word;
             known[k] = MissingSources(variant);
         }
         UnitPlan plan;
         if (known[0] == 0 && known[1] == 0) {
-            plan = PlanSkin(files, pack, programFolder, wizard_.state.ModeChoice, folder);
+            plan = PlanSkin(files, pack, programFolder, job_.secondVariant, folder);
             for (int k = 0; k < 2; ++k)
-                known[k] = LogRefusals(wizard_.state, plan, kKinds[k].animated);
+                known[k] = LogRefusals(job_.log, plan, kKinds[k].animated);
         }
         std::optional<InstallRun> run;
         if (known[0] == 0 && known[1] == 0)
-            run.emplace(files, wizard_.state, view_, BackupFolderOf(wizard_.qip.folder), plan);
+            run.emplace(files, job_.log, view_, BackupFolderOf(job_.qipFolder), plan);
         size_t next = 0;  // the plan's folders are the kinds the pack has, in order
         for (int k = 0; k < 2; ++k) {
             failures_[k] = known[k];
@@ -113,21 +110,18 @@ class SkinsInstallation {
         const bool success = failures_[0] == 0 && failures_[1] == 0;
         MessageBoxRequest box;
         box.text = ReportText(skin, success);
-        box.title = wizard_.text[Text::CopyReportTitle];
+        box.title = job_.text[Text::CopyReportTitle];
         box.icon = success ? BoxIcon::Information : BoxIcon::Error;
         box.buttons = success ? BoxButtons::Ok : BoxButtons::YesNo;
-        const bool quit = wizard_.sys.dialogs.ShowMessage(box) == BoxAnswer::Yes && !success;
-        if (quit) {
-            wizard_.state.StopRequested = true;
-            return false;
-        }
+        const bool quit = job_.dialogs.ShowMessage(box) == BoxAnswer::Yes && !success;
+        if (quit) return false;
         clock_.paused += Now() - pauseStart;
         return true;
     }
 
     std::string ReportText(const std::string& skin, bool success) const {
-        const UiStrings& text = wizard_.text;
-        const PackDescription& pack = wizard_.pack;
+        const UiStrings& text = job_.text;
+        const PackDescription& pack = job_.pack;
         const std::string& word = HasStaticSmiles(pack) ? words_[1] : words_[0];
         std::string report = " " + text[Text::SkinLabel] + skin + "\r\n " +
                              text[Text::ReportInstalledPack] + " " + pack.NameAndVersion + " " +
@@ -144,7 +138,7 @@ class SkinsInstallation {
         return report + text[Text::ReportFailure] + "\r\n " + text[Text::AskLeaveInstaller];
     }
 
-    Wizard& wizard_;
+    const SkinsJob& job_;
     InstallProgressView& view_;
     InstallClock clock_;
     int overall_ = 0;
@@ -154,24 +148,23 @@ class SkinsInstallation {
 };
 
 // Asks whether to show the skins list again when no skin was marked.
-bool AskToChooseAgain(Wizard& wizard) {
+bool AskToChooseAgain(const SkinsJob& job) {
     MessageBoxRequest box;
-    box.text = wizard.text[Text::NoSkinChosen];
-    box.title = wizard.text[Text::ConfirmTitle];
+    box.text = job.text[Text::NoSkinChosen];
+    box.title = job.text[Text::ConfirmTitle];
     box.icon = BoxIcon::Question;
     box.buttons = BoxButtons::YesNo;
     box.owner = BoxOwner::MainWindow;
-    return wizard.sys.dialogs.ShowMessage(box) == BoxAnswer::Yes;
+    return job.dialogs.ShowMessage(box) == BoxAnswer::Yes;
 }
 
 }  // namespace
 
 KindVariant ChooseKindVariant(const PackDescription& pack, const std::string& programFolder,
-                              bool animated, int32_t modeChoice) {
+                              bool animated, bool secondVariant) {
     const PackMode mode = ModeOf(pack);
     // A pack may leave out the static lite smiles; the static kind is then installed in full.
-    const bool second =
-        modeChoice == kSecondMode && (animated || CountValue(pack.StaticLiteDarkCount) > 0);
+    const bool second = secondVariant && (animated || CountValue(pack.StaticLiteDarkCount) > 0);
     // The static folders of a "fulllite" pack have always been reached with forward slashes.
     const char slash = !animated && mode == kFullLiteMode ? '/' : '\\';
     const std::string base =
@@ -196,12 +189,12 @@ KindVariant ChooseKindVariant(const PackDescription& pack, const std::string& pr
 }
 
 UnitPlan PlanSkin(Files& files, const PackDescription& pack, const std::string& programFolder,
-                  int32_t modeChoice, const std::string& skinFolder) {
+                  bool secondVariant, const std::string& skinFolder) {
     UnitPlan plan;
     for (const Kind& kind : kKinds) {
         if (!HasSmilesOfKind(pack, kind.animated)) continue;
         const KindVariant variant =
-            ChooseKindVariant(pack, programFolder, kind.animated, modeChoice);
+            ChooseKindVariant(pack, programFolder, kind.animated, secondVariant);
         FolderPlan folder = PlanTargetFolder(files, skinFolder + kind.target, kind.animated);
         if (folder.refusal.empty()) {
             PlanCopy(files, folder, variant.source);
@@ -214,30 +207,29 @@ UnitPlan PlanSkin(Files& files, const PackDescription& pack, const std::string& 
     return plan;
 }
 
-void InstallIntoSkins(Wizard& wizard, SkinsChoice& choice, InstallProgressView& view) {
-    WizardState& state = wizard.state;
-    RecoverBeforeInstalling(wizard.sys.files, state, wizard.sys.dialogs,
-                            wizard.text[Text::WarningTitle], wizard.text[Text::RecoveryNotice],
-                            wizard.qip.folder);
-    int marked = 0;
+SkinPick PickSkinsToInstall(const SkinsJob& job, SkinsChoice& choice, SkinList& skins) {
+    RecoverBeforeInstalling(job.files, job.log, job.dialogs, job.text[Text::WarningTitle],
+                            job.text[Text::RecoveryNotice], job.qipFolder);
     for (;;) {
         choice.SetBackEnabled(true);
-        marked = choice.ChooseSkins(wizard.qip.folder + "\\Skins", wizard.skins);
-        if (state.BackRequested || state.StopRequested) return;
+        const SkinPick pick = choice.ChooseSkins(job.qipFolder + "\\Skins", skins);
+        if (pick.left != SkinPick::Left::Chosen) return pick;
         choice.SetBackEnabled(false);
-        if (marked > 0) break;
-        if (!AskToChooseAgain(wizard)) {
+        if (pick.marked > 0) return pick;
+        if (!AskToChooseAgain(job)) {
             // Nothing to install: the wizard goes on as after an installation.
             choice.SetBackEnabled(true);
-            return;
+            return pick;
         }
     }
-    SkinsInstallation installation(wizard, view);
-    if (!installation.InstallMarkedSkins(marked)) return;
-    // A quota raised by an earlier installation of this run still needs its restart.
-    state.RebootNeeded = CheckGdiQuota(wizard.sys.registry, wizard.sys.dialogs, wizard.text,
-                                       installation.CopiedAnimated()) ||
-                         state.RebootNeeded;
+}
+
+SkinsResult InstallMarkedSkins(const SkinsJob& job, SkinList& skins, int marked,
+                               InstallProgressView& view) {
+    SkinsInstallation installation(job, view);
+    if (!installation.Run(skins, marked)) return {SkinsOutcome::Quit, false};
+    return {SkinsOutcome::Installed,
+            CheckGdiQuota(job.registry, job.dialogs, job.text, installation.CopiedAnimated())};
 }
 
 }  // namespace velmora

@@ -1,7 +1,7 @@
 #include "install/version_record.h"
 
-#include "app/unexpected_error.h"
-#include "platform/text_lines.h"
+#include "base/unexpected_error.h"
+#include "platform/file_lines.h"
 
 namespace velmora {
 

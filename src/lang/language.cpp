@@ -1,7 +1,8 @@
 #include "lang/language.h"
 
+#include "base/text_lines.h"
 #include "lang/text_table.h"
-#include "platform/text_lines.h"
+#include "platform/file_lines.h"
 
 namespace velmora {
 namespace {

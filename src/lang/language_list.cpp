@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "base/text_lines.h"
 #include "lang/language.h"
-#include "platform/text_lines.h"
+#include "platform/file_lines.h"
 
 namespace velmora {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "pack/finding.h"
+#include "base/finding.h"
 #include "platform/files.h"
 
 namespace velmora {

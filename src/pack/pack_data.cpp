@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/text_lines.h"
+#include "base/text_lines.h"
+#include "platform/file_lines.h"
 
 namespace velmora {
 namespace {

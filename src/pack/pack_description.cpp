@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/text_lines.h"
+#include "base/text_lines.h"
 
 namespace velmora {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "pack/finding.h"
+#include "base/finding.h"
 #include "platform/files.h"
 
 namespace velmora {

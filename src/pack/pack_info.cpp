@@ -1,7 +1,7 @@
 #include "pack/pack_info.h"
 
+#include "base/text_lines.h"
 #include "pack/pack_data.h"
-#include "platform/text_lines.h"
 
 namespace velmora {
 namespace {

@@ -3,7 +3,8 @@
 #include <iterator>
 #include <vector>
 
-#include "platform/text_lines.h"
+#include "base/text_lines.h"
+#include "platform/file_lines.h"
 
 namespace velmora {
 namespace {

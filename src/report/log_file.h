@@ -5,12 +5,12 @@
 
 #include <string>
 
+#include "base/problem_log.h"
 #include "lang/ui_strings.h"
 #include "pack/pack_description.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/host.h"
-#include "report/problem_log.h"
 
 namespace velmora {
 

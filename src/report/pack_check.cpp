@@ -1,11 +1,11 @@
 #include "report/pack_check.h"
 
+#include "base/text_lines.h"
 #include "lang/language.h"
 #include "lang/language_list.h"
 #include "pack/pack_info.h"
 #include "pack/pack_texts.h"
 #include "pack/smp_ini.h"
-#include "platform/text_lines.h"
 
 namespace velmora {
 namespace {

@@ -2,7 +2,7 @@
 // on the lite version when it has one.
 
 #include "pack/pack_texts.h"
-#include "platform/text_lines.h"
+#include "platform/file_lines.h"
 #include "ui/pages.h"
 
 namespace velmora {

@@ -1,30 +1,12 @@
 #include "ui/pages.h"
 
 namespace velmora {
-namespace {
-
-// The installations still say how they were left through the state's flags.
-PageResult Installation(WizardWindow& window, void (*run)(WizardWindow&)) {
-    WizardState& state = window.wizard.state;
-    state.StopRequested = state.BackRequested = false;
-    run(window);
-    if (state.StopRequested) return PageResult::Stop;
-    return state.BackRequested ? PageResult::Back : PageResult::Next;
-}
-
-}  // namespace
 
 WizardOperations MakeWizardPages(WizardWindow& window) {
     // A page during which the window was closed was left with Stop, whatever it says.
     const auto page = [&window](PageResult (*run)(WizardWindow&)) -> WizardOperation {
         return [&window, run] {
             const PageResult result = run(window);
-            return window.MainWindow ? result : PageResult::Stop;
-        };
-    };
-    const auto installation = [&window](void (*run)(WizardWindow&)) -> WizardOperation {
-        return [&window, run] {
-            const PageResult result = Installation(window, run);
             return window.MainWindow ? result : PageResult::Stop;
         };
     };
@@ -38,8 +20,8 @@ WizardOperations MakeWizardPages(WizardWindow& window) {
         {Step::SimpleSearch, page(SimpleSearchPage)},
         {Step::SearchResults, page(SearchResultsPage)},
         {Step::InstallMode, page(InstallModePage)},
-        {Step::InstallIntoSkins, installation(SkinsInstallPage)},
-        {Step::InstallIntoInfium, installation(InfiumInstallPage)},
+        {Step::InstallIntoSkins, page(SkinsInstallPage)},
+        {Step::InstallIntoInfium, page(InfiumInstallPage)},
     };
     operations.SetButtons = [&window](bool back, bool next) {
         window.backEnabled = back;

@@ -14,8 +14,8 @@ PageResult SearchMethodPage(WizardWindow& window);
 PageResult SimpleSearchPage(WizardWindow& window);
 PageResult SearchResultsPage(WizardWindow& window);
 PageResult InstallModePage(WizardWindow& window);
-void SkinsInstallPage(WizardWindow& window);
-void InfiumInstallPage(WizardWindow& window);
+PageResult SkinsInstallPage(WizardWindow& window);
+PageResult InfiumInstallPage(WizardWindow& window);
 
 WizardOperations MakeWizardPages(WizardWindow& window);
 

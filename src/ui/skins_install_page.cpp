@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "install/skins_install.h"
+#include "app/installations.h"
 #include "platform/win32/wide.h"
 #include "ui/progress_window.h"
 
@@ -15,7 +15,7 @@ class SkinsWindowView : public SkinsChoice {
   public:
     explicit SkinsWindowView(WizardWindow& window) : window_(window) {}
 
-    int ChooseSkins(const std::string& skinsFolder, SkinList& skins) override {
+    SkinPick ChooseSkins(const std::string& skinsFolder, SkinList& skins) override {
         SetText(window_.PageCaption, window_.wizard.text[Text::ChooseSkinsCaption]);
         const std::vector<ControlRow> rows = {
             {L"static", SS_ETCHEDFRAME, 87, 149, 326, 155, 0, Font::None, "",
@@ -32,9 +32,7 @@ class SkinsWindowView : public SkinsChoice {
                          reinterpret_cast<LPARAM>(Wide(name).c_str()));
         }
         const PageResult result = WaitForPage(window_, window_.SharedList);
-        window_.wizard.state.BackRequested = result == PageResult::Back;
-        window_.wizard.state.StopRequested = result == PageResult::Stop;
-        if (!window_.MainWindow) return 0;
+        if (!window_.MainWindow) return {SkinPick::Left::Stop, 0};
         const LRESULT count = SendMessageW(window_.SharedList, LB_GETSELCOUNT, 0, 0);
         std::vector<int> selected(count > 0 ? count : 0);
         if (!selected.empty()) {
@@ -44,21 +42,26 @@ class SkinsWindowView : public SkinsChoice {
         MarkChosenSkins(skins, selected);
         DestroyControls(controls);
         window_.SharedList = window_.ListFrame = nullptr;
-        return static_cast<int>(selected.size());
+        return {HowListWasLeft(result), static_cast<int>(selected.size())};
     }
 
     void SetBackEnabled(bool enabled) override { EnableWindow(window_.BackButton, enabled); }
 
   private:
+    static SkinPick::Left HowListWasLeft(PageResult result) {
+        if (result == PageResult::Stop) return SkinPick::Left::Stop;
+        return result == PageResult::Back ? SkinPick::Left::Back : SkinPick::Left::Chosen;
+    }
+
     WizardWindow& window_;
 };
 
 }  // namespace
 
-void SkinsInstallPage(WizardWindow& window) {
+PageResult SkinsInstallPage(WizardWindow& window) {
     SkinsWindowView choice(window);
     ProgressWindowView progress(window);
-    InstallIntoSkins(window.wizard, choice, progress);
+    return InstallIntoSkins(window.wizard, choice, progress);
 }
 
 }  // namespace velmora

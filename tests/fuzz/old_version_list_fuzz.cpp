@@ -4,10 +4,11 @@
 
 #include <cstdlib>
 
+#include "base/text_lines.h"
 #include "fuzz_world.h"
 #include "install/infium_names.h"
 #include "install/version_record.h"
-#include "platform/text_lines.h"
+#include "platform/file_lines.h"
 
 using namespace velmora;
 

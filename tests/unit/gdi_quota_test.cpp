@@ -6,8 +6,8 @@
 #include <map>
 #include <optional>
 
+#include "platform/mini_reg.h"
 #include "system/gdi_quota.h"
-#include "system/mini_reg.h"
 #include "test_world.h"
 
 namespace velmora::test {

@@ -11,7 +11,8 @@
 #include <functional>
 #include <map>
 
-#include "app/unexpected_error.h"
+#include "app/installations.h"
+#include "base/unexpected_error.h"
 #include "install/infium_install.h"
 #include "install/install_run.h"
 #include "install/skins_install.h"
@@ -68,13 +69,13 @@ class FaultyFiles : public PosixFiles {
 
 class MarkEverySkin : public SkinsChoice, public InstallProgressView {
   public:
-    int ChooseSkins(const std::string& skinsFolder, SkinList& skins) override {
+    SkinPick ChooseSkins(const std::string& skinsFolder, SkinList& skins) override {
         skins = {};
         ListSkins(files, skinsFolder, skins);
         std::vector<int> all(skins.SkinNames.size());
         for (size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
         MarkChosenSkins(skins, all);
-        return static_cast<int>(all.size());
+        return {SkinPick::Left::Chosen, static_cast<int>(all.size())};
     }
     void SetBackEnabled(bool) override {}
     void ShowProgressCaption() override {}
@@ -157,7 +158,7 @@ class Engine : public ::testing::Test {
 TEST_F(Engine, PlansOfBothMessengers) {
     const auto skin = [&](int32_t mode) {
         SortedFiles files;
-        return PlanSkin(files, world.wizard.pack, world.folder, mode,
+        return PlanSkin(files, world.wizard.pack, world.folder, mode == kSecondMode,
                         world.folder + "\\QIP\\Skins\\S");
     };
     const auto infium = [&](int32_t) {

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/unexpected_error.h"
+#include "base/unexpected_error.h"
 #include "install/copy_smiles.h"
 #include "install/install_plan.h"
 #include "install/version_record.h"

@@ -8,15 +8,16 @@
 #include <fstream>
 #include <set>
 
+#include "base/text_lines.h"
 #include "install/copy_smiles.h"
-#include "install/install_plan.h"
 #include "install/infium_names.h"
+#include "install/install_plan.h"
 #include "install/version_record.h"
 #include "pack/pack_data.h"
 #include "pack/pack_texts.h"
 #include "pack/smp_ini.h"
+#include "platform/file_lines.h"
 #include "report/pack_check.h"
-#include "platform/text_lines.h"
 #include "test_world.h"
 
 namespace velmora::test {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_lines.h"
 #include "lang/language.h"
 #include "pack/pack_texts.h"
-#include "platform/text_lines.h"
 #include "test_world.h"
 
 namespace velmora::test {

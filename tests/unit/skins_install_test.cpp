@@ -7,7 +7,7 @@
 #include <fstream>
 #include <functional>
 
-#include "install/skins_install.h"
+#include "app/installations.h"
 #include "install/version_record.h"
 #include "lang/language.h"
 #include "test_world.h"
@@ -18,14 +18,14 @@ namespace {
 // The window's part, acted out: the skins list marks the skins a script names.
 class ScriptedSkinsView : public SkinsChoice, public InstallProgressView {
   public:
-    int ChooseSkins(const std::string& skinsFolder, SkinList& skins) override {
+    SkinPick ChooseSkins(const std::string& skinsFolder, SkinList& skins) override {
         skins = {};
         ListSkins(files, skinsFolder, skins);
         std::sort(skins.SkinNames.begin(), skins.SkinNames.end());  // as a folder may list them
         std::vector<int> marked = marks.empty() ? std::vector<int>{} : marks.front();
         if (!marks.empty()) marks.pop_front();
         MarkChosenSkins(skins, marked);
-        return static_cast<int>(marked.size());
+        return {left, static_cast<int>(marked.size())};
     }
     void SetBackEnabled(bool enabled) override { backEnabled = enabled; }
     void ShowProgressCaption() override {}
@@ -42,6 +42,7 @@ class ScriptedSkinsView : public SkinsChoice, public InstallProgressView {
 
     PosixFiles files;
     std::deque<std::vector<int>> marks;  // skin indexes in name order, per showing of the list
+    SkinPick::Left left = SkinPick::Left::Chosen;  // the button that leaves the list
     bool backEnabled = true;
     int overall = 0;
     int entries = 0;
@@ -97,7 +98,7 @@ class SkinsInstall : public ::testing::Test {
 
 TEST_F(SkinsInstall, MarkedSkinsGetOnlyTheNewPackAndTheOthersStayAsTheyWere) {
     view.marks = {{1, 3}};
-    InstallIntoSkins(world.wizard, view, view);
+    EXPECT_EQ(InstallIntoSkins(world.wizard, view, view), PageResult::Next);
 
     for (int skin : {1, 3, 5})
         EXPECT_EQ(FilesIn(skin, "Animated"), (std::vector<std::string>{"old.gif"})) << skin;
@@ -172,7 +173,8 @@ TEST(SkinVariants, PackTypeAndChoicePickFolderWordAndCount) {
     };
     for (const auto& row : rows) {
         pack.PackType = row.type;
-        const KindVariant variant = ChooseKindVariant(pack, "P", row.animated, row.choice);
+        const KindVariant variant =
+            ChooseKindVariant(pack, "P", row.animated, row.choice == kSecondMode);
         EXPECT_EQ(variant.source, row.source) << row.type << row.animated;
         EXPECT_EQ(variant.word, row.word) << row.type << row.animated;
         EXPECT_EQ(variant.count, row.count) << row.type << row.animated;
@@ -218,7 +220,7 @@ TEST_F(SkinsInstall, AFailedSkinIsLeftAsItWasAndYesQuits) {
         view.trace.clear();
         world.dialogs.shown.clear();
         world.dialogs.answers = {BoxAnswer::Yes};
-        InstallIntoSkins(wizard, view, view);
+        EXPECT_EQ(InstallIntoSkins(wizard, view, view), PageResult::Stop) << row.what;
         for (int skin : {1, 2}) {
             for (const char* kind : {"Static", "Animated"})
                 EXPECT_EQ(FilesIn(skin, kind), (std::vector<std::string>{"old.gif"})) << row.what;
@@ -234,7 +236,6 @@ TEST_F(SkinsInstall, AFailedSkinIsLeftAsItWasAndYesQuits) {
         const std::string ending = " ОШИБКА ПРИ УСТАНОВКЕ!!!\r\n Выйти из программы установки?";
         EXPECT_EQ(report.text.substr(report.text.size() - ending.size()), ending);
         EXPECT_EQ(wizard.state.ErrorLog, row.log) << row.what;
-        EXPECT_TRUE(wizard.state.StopRequested);
         EXPECT_EQ(view.trace, "progress 4;");  // the display stays, the buttons stay disabled
     }
 }
@@ -258,15 +259,30 @@ TEST_F(SkinsInstall, AKindGoneAfterTheFirstSkinCountsNothingCopiedInTheNext) {
 TEST_F(SkinsInstall, NoSkinMarkedAsksAgainAndNoGoesOnWithBackEnabled) {
     view.marks = {{}, {}};
     world.dialogs.answers = {BoxAnswer::Yes, BoxAnswer::No};
-    InstallIntoSkins(world.wizard, view, view);
+    EXPECT_EQ(InstallIntoSkins(world.wizard, view, view), PageResult::Next);
     ASSERT_EQ(world.dialogs.shown.size(), 2u);
     EXPECT_EQ(world.dialogs.shown[0].text,
               "Не выбран не один скин для установки! Повторить выбор?");
     EXPECT_EQ(world.dialogs.shown[0].owner, BoxOwner::MainWindow);
-    EXPECT_FALSE(world.wizard.state.StopRequested || world.wizard.state.BackRequested);
     EXPECT_FALSE(world.wizard.state.InstallStarted);
     EXPECT_TRUE(view.backEnabled);
     EXPECT_EQ(FilesIn(1, "Animated"), (std::vector<std::string>{"old.gif"}));
+}
+
+// Back or Exit on the list installs nothing, whatever was marked, and asks nothing.
+TEST_F(SkinsInstall, LeavingTheListWithBackOrExitInstallsNothing) {
+    const struct {
+        SkinPick::Left left;
+        PageResult result;
+    } rows[] = {{SkinPick::Left::Back, PageResult::Back}, {SkinPick::Left::Stop, PageResult::Stop}};
+    for (const auto& row : rows) {
+        view.marks = {{0}};
+        view.left = row.left;
+        EXPECT_EQ(InstallIntoSkins(world.wizard, view, view), row.result);
+        EXPECT_TRUE(world.dialogs.shown.empty());
+        EXPECT_FALSE(world.wizard.state.InstallStarted);
+        EXPECT_EQ(FilesIn(1, "Animated"), (std::vector<std::string>{"old.gif"}));
+    }
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_lines.h"
 #include "pack/smp_ini.h"
-#include "platform/text_lines.h"
 #include "test_world.h"
 
 namespace velmora::test {

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/text_lines.h"
+#include "base/text_lines.h"
+#include "platform/file_lines.h"
 #include "test_world.h"
 
 namespace velmora::test {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <map>
 
-#include "app/unexpected_error.h"
+#include "base/unexpected_error.h"
 #include "test_world.h"
 
 namespace velmora::test {

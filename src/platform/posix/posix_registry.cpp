@@ -1,5 +1,6 @@
 #include "platform/posix/posix_platform.h"
-#include "system/mini_reg.h"
+
+#include "platform/mini_reg.h"
 
 namespace velmora {
 

@@ -1,8 +1,8 @@
 // Registry values under HKEY_LOCAL_MACHINE, as REG_DWORD.
 
+#include "platform/mini_reg.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
-#include "system/mini_reg.h"
 
 namespace velmora {
 namespace {

@@ -1,11 +1,8 @@
 #pragma once
-// The line rules shared by the pack's text files, SMP.ini and the language files, and the one
-// place that reads such a file into lines.
+// The line rules shared by the pack's text files, SMP.ini and the language files.
 
 #include <string>
 #include <vector>
-
-#include "platform/files.h"
 
 namespace velmora {
 
@@ -21,13 +18,5 @@ bool IsDataLine(const std::string& line);
 
 // Lower-cases the ASCII letters A to Z only; every other byte stays as it is.
 std::string LowerAscii(std::string text);
-
-struct FileLines {
-    FileStatus status;
-    std::vector<std::string> lines;  // none when the file could not be read
-};
-
-// Reads a text file and splits it into lines.
-FileLines ReadLines(Files& files, const std::string& path);
 
 }  // namespace velmora

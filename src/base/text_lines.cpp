@@ -1,4 +1,4 @@
-#include "platform/text_lines.h"
+#include "base/text_lines.h"
 
 namespace velmora {
 
@@ -30,12 +30,6 @@ std::string LowerAscii(std::string text) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
     return text;
-}
-
-FileLines ReadLines(Files& files, const std::string& path) {
-    const FileText file = files.ReadText(path);
-    if (!file.status.ok) return {file.status, {}};
-    return {file.status, SplitLines(file.text)};
 }
 
 }  // namespace velmora

@@ -1,4 +1,4 @@
-#include "report/problem_log.h"
+#include "base/problem_log.h"
 
 namespace velmora {
 

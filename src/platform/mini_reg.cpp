@@ -1,4 +1,4 @@
-#include "system/mini_reg.h"
+#include "platform/mini_reg.h"
 
 namespace velmora {
 
