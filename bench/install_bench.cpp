@@ -34,7 +34,7 @@ const char* const kKinds[] = {"Animated", "Static"};
 // Answers OK to every box and No to every question, and keeps the copy reports.
 class AnsweringDialogs : public Dialogs {
   public:
-    BoxAnswer ShowMessage(const MessageBoxRequest& box) override {
+    BoxAnswer Ask(const MessageBoxRequest& box) override {
         shown.push_back(box);
         return box.buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
     }

@@ -7,41 +7,42 @@
 namespace velmora {
 namespace {
 
-BoxAnswer Ask(Wizard& wizard, Text question, BoxOwner owner) {
-    MessageBoxRequest box;
-    box.text = wizard.text[question];
+// A Yes/No question; a run without a user answers No to each of them.
+BoxAnswer Ask(Wizard& wizard, Question question, Text text, BoxOwner owner) {
+    MessageBoxRequest box(question, BoxAnswer::No);
+    box.text = wizard.text[text];
     box.title = wizard.text[Text::ConfirmTitle];
     box.icon = BoxIcon::Question;
     box.buttons = BoxButtons::YesNo;
     box.owner = owner;
-    return wizard.sys.dialogs.ShowMessage(box);
+    return wizard.sys.dialogs.Ask(box);
 }
 
-void Notify(Wizard& wizard, const std::string& text) {
-    MessageBoxRequest box;
+void Notify(Wizard& wizard, Question notice, const std::string& text) {
+    MessageBoxRequest box(notice);
     box.text = text;
     box.title = wizard.text[Text::WarningTitle];
     box.icon = BoxIcon::Information;
-    wizard.sys.dialogs.ShowMessage(box);
+    wizard.sys.dialogs.Ask(box);
 }
 
 void OfferLogFile(Wizard& wizard, const WizardOperations& operations) {
     if (wizard.text[Text::ConfirmTitle].empty()) SetLogFallbackTexts(wizard.text);
-    if (Ask(wizard, Text::AskWriteLog, BoxOwner::None) != BoxAnswer::Yes) return;
+    if (Ask(wizard, Question::WriteLog, Text::AskWriteLog, BoxOwner::None) != BoxAnswer::Yes) return;
     operations.WriteLogFile();
     if (!wizard.state.ErrorsFound || wizard.pack.AuthorEmail.empty() || !operations.MailLogFile)
         return;
-    if (Ask(wizard, Text::AskMailLog, BoxOwner::None) == BoxAnswer::Yes) operations.MailLogFile();
+    if (Ask(wizard, Question::MailLog, Text::AskMailLog, BoxOwner::None) == BoxAnswer::Yes) operations.MailLogFile();
 }
 
 }  // namespace
 
 void ShowFoundFolderNotice(Wizard& wizard) {
-    Notify(wizard, wizard.text[Text::QipFolderFound] + " \"" + wizard.qip.folder + "\"");
+    Notify(wizard, Question::FoundFolder, wizard.text[Text::QipFolderFound] + " \"" + wizard.qip.folder + "\"");
 }
 
 bool AskAnotherInstall(Wizard& wizard) {
-    return Ask(wizard, Text::AskAnotherInstall, BoxOwner::MainWindow) == BoxAnswer::Yes;
+    return Ask(wizard, Question::AnotherInstall, Text::AskAnotherInstall, BoxOwner::MainWindow) == BoxAnswer::Yes;
 }
 
 void AddLogFileOperations(Wizard& wizard, WizardOperations& operations) {
@@ -55,12 +56,12 @@ void AddLogFileOperations(Wizard& wizard, WizardOperations& operations) {
 void CloseWizard(Wizard& wizard, const WizardOperations& operations) {
     const WizardState& state = wizard.state;
     if (state.InstallStarted && !state.RebootNeeded) {
-        Notify(wizard, wizard.text[Text::RestartQipNotice]);
+        Notify(wizard, Question::RestartQip, wizard.text[Text::RestartQipNotice]);
     }
     if (!state.LanguagePending && state.ErrorsFound && operations.WriteLogFile) {
         OfferLogFile(wizard, operations);
     }
-    if (state.RebootNeeded && Ask(wizard, Text::AskReboot, BoxOwner::None) == BoxAnswer::Yes) {
+    if (state.RebootNeeded && Ask(wizard, Question::Reboot, Text::AskReboot, BoxOwner::None) == BoxAnswer::Yes) {
         wizard.sys.host.RestartSystem();
     }
 }

@@ -15,7 +15,7 @@ void ReportFindings(Wizard& wizard, const Findings& findings) {
     for (const Finding& finding : findings) {
         if (!testMode && !finding.logText.empty()) LogProblem(wizard.state, finding.logText);
         if (IsShownInABox(finding, testMode))
-            ShowErrorBox(wizard.sys.dialogs, finding.title, finding.text);
+            ShowErrorBox(wizard.sys.dialogs, Question::PackFault, finding.title, finding.text);
     }
 }
 

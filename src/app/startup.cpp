@@ -12,7 +12,7 @@ bool CheckWindowsVersion(Wizard& wizard) {
     const WindowsVersion version = wizard.sys.host.GetWindowsVersion();
     if (version.major >= 6 || (version.major == 5 && version.minor >= 1)) return true;
 
-    ShowErrorBox(wizard.sys.dialogs, "Warning...",
+    ShowErrorBox(wizard.sys.dialogs, Question::UnsupportedWindows, "Warning...",
                  "\r\nVelmora\r\n\r\nNot supported OS..." + std::string(16, ' '));
     return false;
 }

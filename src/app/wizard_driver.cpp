@@ -188,7 +188,7 @@ void RunWizard(Wizard& wizard, const WizardOperations& operations) {
     Guarded([&] { CloseWizard(wizard, operations); }, failure);
     if (failure.empty()) return;
 
-    ShowErrorBox(wizard.sys.dialogs, "Velmora: Error...", failure);
+    ShowErrorBox(wizard.sys.dialogs, Question::UnexpectedError, "Velmora: Error...", failure);
 }
 
 }  // namespace velmora

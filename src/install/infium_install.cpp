@@ -112,34 +112,36 @@ class InfiumInstallation {
                                          "\" cannot be the name of a folder, because " + fault +
                                          ". Nothing was changed.";
                 LogProblem(job_.log, text);
-                ShowErrorBox(job_.dialogs, "Velmora: Error in smiles-pack...", text);
+                ShowErrorBox(job_.dialogs, Question::RefusedName, "Velmora: Error in smiles-pack...", text);
                 return false;
             }
         }
         return true;
     }
 
-    BoxAnswer Ask(const std::string& text, BoxIcon icon, BoxButtons buttons) {
-        MessageBoxRequest box;
+    // Without a user, the pack goes in under a new name beside a similar one, and over the
+    // same pack installed before.
+    BoxAnswer Ask(Question question, const std::string& text, BoxIcon icon, BoxButtons buttons) {
+        MessageBoxRequest box(question, buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok);
         box.text = text;
         box.title = job_.text[Text::ConfirmTitle];
         box.icon = icon;
         box.buttons = buttons;
         box.owner = BoxOwner::MainWindow;
-        return job_.dialogs.ShowMessage(box);
+        return job_.dialogs.Ask(box);
     }
 
     // The questions come before anything on disk changes; false when the user declined.
     bool AskBeforeChanging() {
         const UiStrings& text = job_.text;
         if (names_.nameChanged && !names_.samePackFound &&
-            Ask(text[Text::SimilarPackFound] + " " + names_.lastClash + "),\r\n" +
+            Ask(Question::SimilarPackFound, text[Text::SimilarPackFound] + " " + names_.lastClash + "),\r\n" +
                     text[Text::NewPackName] + " " + FolderName(0, true),
                 BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok) {
             return false;
         }
         if (!names_.samePackFound) return true;
-        overwrite_ = Ask(text[Text::SamePackInstalled] + " " + names_.firstSamePack + "),\r\n" +
+        overwrite_ = Ask(Question::OverwriteSamePack, text[Text::SamePackInstalled] + " " + names_.firstSamePack + "),\r\n" +
                              text[Text::AskOverwrite],
                          BoxIcon::Question, BoxButtons::YesNo) == BoxAnswer::Yes;
         return overwrite_;
@@ -185,22 +187,22 @@ class InfiumInstallation {
     }
 
     void ShowReport() {
-        MessageBoxRequest box;
+        MessageBoxRequest box(Question::InfiumReport);
         box.text = ReportText();
         box.title = job_.text[Text::CopyReportTitle];
-        job_.dialogs.ShowMessage(box);
+        job_.dialogs.Ask(box);
     }
 
     bool AskToRemove(const std::string& folder, const std::string& identity) {
         const UiStrings& text = job_.text;
-        MessageBoxRequest box;
+        MessageBoxRequest box(Question::RemoveOldVersion, BoxAnswer::No);
         box.text = text[Text::EarlierVersionFound] + "\r\n\r\n" + text[Text::FolderLabel] +
                    " \"" + folder + "\"\r\n" + text[Text::FoundVersionLabel] + " \"" +
                    identity + "\"\r\n\r\n" + text[Text::AskDeleteOldVersion];
         box.title = text[Text::CopyReportTitle];
         box.icon = BoxIcon::Question;
         box.buttons = BoxButtons::YesNo;
-        return job_.dialogs.ShowMessage(box) == BoxAnswer::Yes;
+        return job_.dialogs.Ask(box) == BoxAnswer::Yes;
     }
 
     // Only folders directly inside Smilies whose record names a listed older version exactly

@@ -236,12 +236,12 @@ void RecoverBeforeInstalling(Files& files, ProblemLog& log, Dialogs& dialogs,
     const std::vector<std::string> restored =
         RestoreInterruptedRun(files, log, BackupFolderOf(qipFolder));
     if (restored.empty()) return;
-    MessageBoxRequest box;
+    MessageBoxRequest box(Question::RecoveryNotice);
     box.title = warningTitle;
     box.icon = BoxIcon::Warning;
     box.text = notice;
     for (const std::string& folder : restored) box.text += "\r\n" + folder;
-    dialogs.ShowMessage(box);
+    dialogs.Ask(box);
 }
 
 }  // namespace velmora

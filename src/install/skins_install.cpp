@@ -108,12 +108,13 @@ class SkinsInstallation {
     bool ReportSkin(const std::string& skin) {
         const uint32_t pauseStart = Now();
         const bool success = failures_[0] == 0 && failures_[1] == 0;
-        MessageBoxRequest box;
+        // Without a user, a failed skin does not end the installation.
+        MessageBoxRequest box(Question::SkinReport, success ? BoxAnswer::Ok : BoxAnswer::No);
         box.text = ReportText(skin, success);
         box.title = job_.text[Text::CopyReportTitle];
         box.icon = success ? BoxIcon::Information : BoxIcon::Error;
         box.buttons = success ? BoxButtons::Ok : BoxButtons::YesNo;
-        const bool quit = job_.dialogs.ShowMessage(box) == BoxAnswer::Yes && !success;
+        const bool quit = job_.dialogs.Ask(box) == BoxAnswer::Yes && !success;
         if (quit) return false;
         clock_.paused += Now() - pauseStart;
         return true;
@@ -149,13 +150,13 @@ class SkinsInstallation {
 
 // Asks whether to show the skins list again when no skin was marked.
 bool AskToChooseAgain(const SkinsJob& job) {
-    MessageBoxRequest box;
+    MessageBoxRequest box(Question::ChooseSkinsAgain, BoxAnswer::No);
     box.text = job.text[Text::NoSkinChosen];
     box.title = job.text[Text::ConfirmTitle];
     box.icon = BoxIcon::Question;
     box.buttons = BoxButtons::YesNo;
     box.owner = BoxOwner::MainWindow;
-    return job.dialogs.ShowMessage(box) == BoxAnswer::Yes;
+    return job.dialogs.Ask(box) == BoxAnswer::Yes;
 }
 
 }  // namespace

@@ -2,12 +2,13 @@
 
 namespace velmora {
 
-void ShowErrorBox(Dialogs& dialogs, const std::string& title, const std::string& text) {
-    MessageBoxRequest box;
+void ShowErrorBox(Dialogs& dialogs, Question question, const std::string& title,
+                  const std::string& text) {
+    MessageBoxRequest box(question);
     box.text = text;
     box.title = title;
     box.icon = BoxIcon::Error;
-    dialogs.ShowMessage(box);
+    dialogs.Ask(box);
 }
 
 }  // namespace velmora

@@ -10,7 +10,41 @@ enum class BoxButtons { Ok, OkCancel, YesNo };
 enum class BoxOwner { None, MainWindow };
 enum class BoxAnswer { Ok, Cancel, Yes, No };
 
+// Every question and notice the program puts to its user, by name.
+enum class Question {
+    ExitConfirmation,
+    UnsupportedWindows,
+    UnexpectedError,
+    PackFault,
+    FoundFolder,
+    NoQipInFolder,
+    NoRunningQip,
+    RecoveryNotice,
+    ChooseSkinsAgain,
+    SkinReport,
+    SimilarPackFound,
+    OverwriteSamePack,
+    RefusedName,
+    InfiumReport,
+    RemoveOldVersion,
+    GdiQuotaNotice,
+    RaiseGdiQuota,
+    AnotherInstall,
+    RestartQip,
+    Reboot,
+    WriteLog,
+    OverwriteLog,
+    LogNotWritten,
+    MailLog,
+};
+
+// A box: which question it asks, and the answer a run without a user takes.
 struct MessageBoxRequest {
+    explicit MessageBoxRequest(Question asked, BoxAnswer unattendedAnswer = BoxAnswer::Ok)
+        : question(asked), unattended(unattendedAnswer) {}
+
+    Question question;
+    BoxAnswer unattended;
     std::string text;
     std::string title;
     BoxIcon icon = BoxIcon::Information;
@@ -18,14 +52,17 @@ struct MessageBoxRequest {
     BoxOwner owner = BoxOwner::None;
 };
 
+// Every question and notice goes through Ask: the window shows a box, a run without a user
+// answers by itself.
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
 
-    virtual BoxAnswer ShowMessage(const MessageBoxRequest& box) = 0;
+    virtual BoxAnswer Ask(const MessageBoxRequest& box) = 0;
 };
 
 // The box for every fault the user is told about: the error icon, OK, and no owner.
-void ShowErrorBox(Dialogs& dialogs, const std::string& title, const std::string& text);
+void ShowErrorBox(Dialogs& dialogs, Question question, const std::string& title,
+                  const std::string& text);
 
 }  // namespace velmora

@@ -35,11 +35,11 @@ std::string VersionText(const WindowsVersion& windows) {
 
 void WarnNotWritten(const LogFileSources& sources, const std::string& path,
                     const std::string& reason) {
-    MessageBoxRequest box;
+    MessageBoxRequest box(Question::LogNotWritten);
     box.text = "LOG.txt could not be written.\r\n\r\nFile: \"" + path + "\"\r\nReason: " + reason;
     box.title = sources.text[Text::WarningTitle];
     box.icon = BoxIcon::Warning;
-    sources.dialogs.ShowMessage(box);
+    sources.dialogs.Ask(box);
 }
 
 }  // namespace
@@ -60,12 +60,12 @@ std::string LogFileText(const std::string& programVersion, const WindowsVersion&
 void WriteLogFile(const LogFileSources& sources) {
     const std::string path = LogFilePath(sources.host.ProgramFolder());
     if (sources.files.IsFile(path)) {
-        MessageBoxRequest question;
+        MessageBoxRequest question(Question::OverwriteLog, BoxAnswer::Yes);
         question.text = sources.text[Text::AskOverwriteLog];
         question.title = sources.text[Text::ConfirmTitle];
         question.icon = BoxIcon::Question;
         question.buttons = BoxButtons::YesNo;
-        if (sources.dialogs.ShowMessage(question) == BoxAnswer::Yes) {
+        if (sources.dialogs.Ask(question) == BoxAnswer::Yes) {
             // A file that cannot be deleted is found out by the writing below.
             sources.files.RemoveFile(path);
         } else {

@@ -12,20 +12,20 @@ constexpr uint32_t kHighQuota = 20000;
 const char* const kParagraphBreak = "\r\n\r\n";
 
 void Inform(Dialogs& dialogs, const UiStrings& text, const std::string& message) {
-    MessageBoxRequest box;
+    MessageBoxRequest box(Question::GdiQuotaNotice);
     box.text = message;
     box.title = text[Text::WarningTitle];
     box.icon = BoxIcon::Information;
-    dialogs.ShowMessage(box);
+    dialogs.Ask(box);
 }
 
 bool AskToRaise(Dialogs& dialogs, const UiStrings& text, const std::string& question) {
-    MessageBoxRequest box;
+    MessageBoxRequest box(Question::RaiseGdiQuota, BoxAnswer::No);
     box.text = question;
     box.title = text[Text::ConfirmTitle];
     box.icon = BoxIcon::Question;
     box.buttons = BoxButtons::YesNo;
-    return dialogs.ShowMessage(box) == BoxAnswer::Yes;
+    return dialogs.Ask(box) == BoxAnswer::Yes;
 }
 
 }  // namespace

@@ -12,13 +12,13 @@ namespace velmora {
 namespace {
 
 void ConfirmExit(WizardWindow& window) {
-    MessageBoxRequest box;
+    MessageBoxRequest box(Question::ExitConfirmation, BoxAnswer::Yes);
     box.text = window.wizard.text[Text::ExitQuestion];
     box.title = window.wizard.text[Text::ExitTitle];
     box.icon = BoxIcon::Question;
     box.buttons = BoxButtons::YesNo;
     box.owner = BoxOwner::MainWindow;
-    if (window.dialogs.ShowMessage(box) == BoxAnswer::Yes) DestroyWindow(window.MainWindow);
+    if (window.dialogs.Ask(box) == BoxAnswer::Yes) DestroyWindow(window.MainWindow);
 }
 
 void Open(WizardWindow& window, const std::string& target, int show) {

@@ -73,7 +73,7 @@ PageResult ChooseFolderByHand(WizardWindow& window, HWND simplifiedSearch, HWND 
         if (chosen.empty()) continue;
         const QipTarget found = CheckQipFolder(wizard.sys.files, chosen, GetFileVersionText);
         if (found.folder.empty()) {
-            ShowWarning(window, wizard.text[Text::NoQipInFolder]);
+            ShowWarning(window, Question::NoQipInFolder, wizard.text[Text::NoQipInFolder]);
             continue;
         }
         wizard.qip = found;
@@ -145,7 +145,7 @@ PageResult SearchResultsPage(WizardWindow& window) {
     FindRunningQip(wizard.sys.processes, found, list);
 
     if (found[0].empty()) {
-        ShowWarning(window, wizard.text[Text::NoRunningQip]);
+        ShowWarning(window, Question::NoRunningQip, wizard.text[Text::NoRunningQip]);
         return PageResult::Next;
     }
     std::string chosen = found[0];

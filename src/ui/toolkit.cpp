@@ -191,13 +191,13 @@ void SetHeaderPicture(WizardWindow& window, HBITMAP picture) {
     window.headerBitmap = picture;
 }
 
-void ShowWarning(WizardWindow& window, const std::string& text) {
-    MessageBoxRequest box;
+void ShowWarning(WizardWindow& window, Question question, const std::string& text) {
+    MessageBoxRequest box(question);
     box.text = text;
     box.title = window.wizard.text[Text::WarningTitle];
     box.icon = BoxIcon::Warning;
     box.owner = BoxOwner::MainWindow;
-    window.dialogs.ShowMessage(box);
+    window.dialogs.Ask(box);
 }
 
 void SetText(HWND control, const std::string& text) {

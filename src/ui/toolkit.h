@@ -107,7 +107,7 @@ void SetHeaderPicture(WizardWindow& window, HBITMAP picture);
 HBITMAP LoadHeaderBitmap();
 
 // A warning for the user, owned by the wizard's window.
-void ShowWarning(WizardWindow& window, const std::string& text);
+void ShowWarning(WizardWindow& window, Question question, const std::string& text);
 
 void SetText(HWND control, const std::string& text);
 std::string GetText(HWND control);

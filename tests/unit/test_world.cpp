@@ -34,7 +34,7 @@ std::string LanguageFileText(int dataLines, const std::map<int, std::string>& sp
     return text;
 }
 
-BoxAnswer ScriptedDialogs::ShowMessage(const MessageBoxRequest& box) {
+BoxAnswer ScriptedDialogs::Ask(const MessageBoxRequest& box) {
     shown.push_back(box);
     if (answers.empty()) return box.buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
     const BoxAnswer answer = answers.front();

@@ -14,7 +14,7 @@ namespace velmora::test {
 
 class ScriptedDialogs : public Dialogs {
   public:
-    BoxAnswer ShowMessage(const MessageBoxRequest& box) override;
+    BoxAnswer Ask(const MessageBoxRequest& box) override;
 
     std::vector<MessageBoxRequest> shown;
     std::deque<BoxAnswer> answers;  // taken in order; Ok (or No for questions) when none left

@@ -19,7 +19,7 @@ UINT IconFlag(BoxIcon icon) {
 
 }  // namespace
 
-BoxAnswer Win32Dialogs::ShowMessage(const MessageBoxRequest& box) {
+BoxAnswer Win32Dialogs::Ask(const MessageBoxRequest& box) {
     const HWND owner = box.owner == BoxOwner::MainWindow ? mainWindow : nullptr;
     const UINT buttons = box.buttons == BoxButtons::YesNo      ? MB_YESNO
                          : box.buttons == BoxButtons::OkCancel ? MB_OKCANCEL

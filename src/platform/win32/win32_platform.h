@@ -41,7 +41,7 @@ class Win32Clock : public Clock {
 // click on the wizard can slip past the box.
 class Win32Dialogs : public Dialogs {
   public:
-    BoxAnswer ShowMessage(const MessageBoxRequest& box) override;
+    BoxAnswer Ask(const MessageBoxRequest& box) override;
 
     // The wizard's window once it exists; boxes owned by the window need it.
     HWND mainWindow = nullptr;
