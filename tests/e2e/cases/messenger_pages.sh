@@ -6,7 +6,7 @@
 
 COPY_CHOICE="Выберите копию QIP\`а для установки:"
 INSTALL_MODE="Выберите режим установки для смайл-пака:"
-SKINS_LIST="Отметьте скины в которые нужно установить смайл-пак:"
+SKINS_CAPTION="Отметьте скины в которые нужно установить смайл-пак:"
 WARNING_TITLE="Предупреждение..."
 SIMPLIFIED_SEARCH=1040
 MANUAL_CHOICE=1041
@@ -128,7 +128,7 @@ test_no_copy_then_one() {
     start_standin qip "$E2E_CASE_DIR/QIP 2005"
     search_running_copies
     expect_found_notice "$E2E_CASE_DIR/QIP 2005"
-    wait_until "$SKINS_LIST" text "$PAGE_CAPTION"
+    wait_until "$SKINS_CAPTION" text "$PAGE_CAPTION"
     back_page "$SEARCH_METHOD"
     quit_wizard
 }
@@ -150,7 +150,7 @@ test_one_copy() {
     expect_eq no "$(robot checked "$FIRST_MODE")" "first mode after Down"
     press_key Up
     wait_until yes checked "$FIRST_MODE"
-    next_page "$SKINS_LIST"
+    next_page "$SKINS_CAPTION"
     quit_wizard
 }
 
@@ -187,7 +187,7 @@ test_two_copies() {
     robot_try --timeout 0 box >/dev/null && fail "a box showed after the pick from the list"
     expect_mode_choices "Полная версия" "Легкая версия" 197
     expect_no_note_box
-    next_page "$SKINS_LIST"
+    next_page "$SKINS_CAPTION"
     copy=${picked%\\qip.exe}
     expect_eq "Skin of the ${copy##*\\} copy" "$(robot list "$SKINS_LIST")" "skins of the picked copy"
     quit_wizard
@@ -241,7 +241,7 @@ test_manual_choice() {
     expect_found_notice "$E2E_CASE_DIR/QIP"
     expect_mode_choices "Версия для светлого фона" "Версия для темного фона" 197
     expect_no_note_box
-    next_page "$SKINS_LIST"
+    next_page "$SKINS_CAPTION"
     expect_eq Default "$(robot list "$SKINS_LIST")" "skins of the chosen folder"
     quit_wizard
 }
