@@ -25,7 +25,7 @@ std::vector<std::string> SplitNames(const std::string& list) {
     return names;
 }
 
-// Takes one switch; false with the reason in options.error when it cannot.
+// Takes one switch; false when it cannot.
 bool TakeSwitch(const std::string& argument, SilentOptions& options) {
     const size_t equals = argument.find('=');
     const std::string name = LowerAscii(argument.substr(0, equals));
@@ -64,7 +64,6 @@ bool TakeSwitch(const std::string& argument, SilentOptions& options) {
         options.skins = LowerAscii(value) == "all" ? std::vector<std::string>{} : SplitNames(value);
         if (!options.skins.empty() || LowerAscii(value) == "all") return true;
     }
-    options.error = "The option \"" + argument + "\" is not understood.";
     return false;
 }
 
@@ -77,7 +76,10 @@ SilentOptions ParseSilentOptions(const std::vector<std::string>& arguments) {
     if (!options.silent) return options;
     for (const std::string& argument : arguments) {
         if (IsSilentSwitch(argument)) continue;
-        if (!TakeSwitch(argument, options)) break;
+        // The first option not understood is named; the others are still read, so that the
+        // run's log goes where /LOG says.
+        if (!TakeSwitch(argument, options) && options.error.empty())
+            options.error = "The option \"" + argument + "\" is not understood.";
     }
     return options;
 }

@@ -30,8 +30,8 @@ struct SilentOptions {
     std::string error;    // why the command line cannot be followed
 };
 
-// Reads the switches, in any order and any case. Without "/S" nothing else is looked at: the
-// window runs as always.
+// Reads the switches, in any order and any case; the first one not understood is named in
+// error. Without "/S" nothing else is looked at: the window runs as always.
 SilentOptions ParseSilentOptions(const std::vector<std::string>& arguments);
 
 }  // namespace velmora
