@@ -5,13 +5,10 @@
 namespace velmora {
 namespace {
 
-SkinsJob SkinsJobOf(Wizard& wizard) {
+InstallJob InstallJobOf(Wizard& wizard) {
     Platform& sys = wizard.sys;
-    return {sys.files,         sys.dialogs,
-            sys.clock,         sys.registry,
-            wizard.state,      wizard.text,
-            wizard.pack,       sys.host.ProgramFolder(),
-            wizard.qip.folder, wizard.state.ModeChoice == kSecondMode};
+    return {sys.files,   sys.dialogs, sys.clock,          wizard.state,
+            wizard.text, wizard.pack, sys.host.ProgramFolder(), wizard.qip.folder};
 }
 
 PageResult PageResultOf(SkinPick::Left left) {
@@ -41,7 +38,8 @@ PageResult PageResultOf(InfiumOutcome outcome) {
 }  // namespace
 
 PageResult InstallIntoSkins(Wizard& wizard, SkinsChoice& choice, InstallProgressView& view) {
-    const SkinsJob job = SkinsJobOf(wizard);
+    const SkinsJob job{InstallJobOf(wizard), wizard.sys.registry,
+                       wizard.state.ModeChoice == kSecondMode};
     const SkinPick pick = PickSkinsToInstall(job, choice, wizard.skins);
     // No skin marked: the wizard goes on as after an installation.
     if (pick.left != SkinPick::Left::Chosen || pick.marked == 0) return PageResultOf(pick.left);
@@ -56,16 +54,7 @@ PageResult InstallIntoSkins(Wizard& wizard, SkinsChoice& choice, InstallProgress
 }
 
 PageResult InstallIntoInfium(Wizard& wizard, InstallProgressView& view) {
-    Platform& sys = wizard.sys;
-    const InfiumJob job{sys.files,
-                        sys.dialogs,
-                        sys.clock,
-                        wizard.state,
-                        wizard.text,
-                        wizard.pack,
-                        sys.host.ProgramFolder(),
-                        wizard.qip.folder};
-    return PageResultOf(InstallPackIntoInfium(job, view));
+    return PageResultOf(InstallPackIntoInfium(InstallJobOf(wizard), view));
 }
 
 }  // namespace velmora

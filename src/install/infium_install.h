@@ -9,6 +9,7 @@
 
 #include "base/problem_log.h"
 #include "install/copy_smiles.h"
+#include "install/install_job.h"
 #include "install/install_plan.h"
 #include "lang/ui_strings.h"
 #include "pack/pack_description.h"
@@ -18,17 +19,7 @@
 
 namespace velmora {
 
-// What the installation works with.
-struct InfiumJob {
-    Files& files;
-    Dialogs& dialogs;
-    Clock& clock;
-    ProblemLog& log;
-    const UiStrings& text;
-    const PackDescription& pack;
-    std::string programFolder;
-    std::string qipFolder;
-};
+using InfiumJob = InstallJob;
 
 enum class InfiumOutcome {
     Installed,  // copied and reported, whether or not every file could be copied

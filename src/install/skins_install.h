@@ -8,6 +8,7 @@
 
 #include "base/problem_log.h"
 #include "install/copy_smiles.h"
+#include "install/install_job.h"
 #include "install/install_plan.h"
 #include "lang/ui_strings.h"
 #include "pack/pack_description.h"
@@ -39,17 +40,10 @@ KindVariant ChooseKindVariant(const PackDescription& pack, const std::string& pr
 UnitPlan PlanSkin(Files& files, const PackDescription& pack, const std::string& programFolder,
                   bool secondVariant, const std::string& skinFolder);
 
-// What the installation works with.
-struct SkinsJob {
-    Files& files;
-    Dialogs& dialogs;
-    Clock& clock;
+// What the installation works with: besides any installation's, the registry for the quota
+// and the choice of the install-mode page.
+struct SkinsJob : InstallJob {
     Registry& registry;
-    ProblemLog& log;
-    const UiStrings& text;
-    const PackDescription& pack;
-    std::string programFolder;
-    std::string qipFolder;
     bool secondVariant = false;  // the second choice of the install-mode page
 };
 
