@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/silent_options.h"
+#include "app/silent_run.h"
 
 namespace velmora::test {
 namespace {
@@ -46,6 +47,38 @@ TEST(SilentOptions, TheCommandLineAsOneTable) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(Summary(ParseSilentOptions(c.arguments)), c.expected) << c.expected;
+}
+
+// Without a user each box takes its own unattended answer, except the two the command line
+// gives; the report names the answer of every question.
+TEST(SilentOptions, TheSwitchesAnswerTheirQuestions) {
+    const struct {
+        Question question;
+        BoxAnswer unattended;
+        bool removeOld, raiseQuota;
+        BoxAnswer expected;
+    } cases[] = {
+        {Question::RemoveOldVersion, BoxAnswer::No, false, true, BoxAnswer::No},
+        {Question::RemoveOldVersion, BoxAnswer::No, true, false, BoxAnswer::Yes},
+        {Question::RaiseGdiQuota, BoxAnswer::No, true, false, BoxAnswer::No},
+        {Question::RaiseGdiQuota, BoxAnswer::No, false, true, BoxAnswer::Yes},
+        {Question::OverwriteSamePack, BoxAnswer::Yes, false, false, BoxAnswer::Yes},
+        {Question::Reboot, BoxAnswer::No, true, true, BoxAnswer::No},
+    };
+    for (const auto& c : cases) {
+        SilentOptions options;
+        options.removeOld = c.removeOld;
+        options.raiseQuota = c.raiseQuota;
+        SilentReport report(nullptr);
+        SilentDialogs dialogs(options, report);
+        MessageBoxRequest box(c.question, c.unattended);
+        box.title = "Title";
+        box.text = "Text?";
+        box.buttons = BoxButtons::YesNo;
+        EXPECT_EQ(dialogs.Ask(box), c.expected) << static_cast<int>(c.question);
+        EXPECT_EQ(report.Text(), std::string("[Title] Text?\r\n  -> ") +
+                                     (c.expected == BoxAnswer::Yes ? "Yes" : "No") + "\r\n");
+    }
 }
 
 }  // namespace
