@@ -28,21 +28,25 @@ void Notify(Wizard& wizard, Question notice, const std::string& text) {
 
 void OfferLogFile(Wizard& wizard, const WizardOperations& operations) {
     if (wizard.text[Text::ConfirmTitle].empty()) SetLogFallbackTexts(wizard.text);
-    if (Ask(wizard, Question::WriteLog, Text::AskWriteLog, BoxOwner::None) != BoxAnswer::Yes) return;
+    if (Ask(wizard, Question::WriteLog, Text::AskWriteLog, BoxOwner::None) != BoxAnswer::Yes)
+        return;
     operations.WriteLogFile();
     if (!wizard.state.ErrorsFound || wizard.pack.AuthorEmail.empty() || !operations.MailLogFile)
         return;
-    if (Ask(wizard, Question::MailLog, Text::AskMailLog, BoxOwner::None) == BoxAnswer::Yes) operations.MailLogFile();
+    if (Ask(wizard, Question::MailLog, Text::AskMailLog, BoxOwner::None) == BoxAnswer::Yes)
+        operations.MailLogFile();
 }
 
 }  // namespace
 
 void ShowFoundFolderNotice(Wizard& wizard) {
-    Notify(wizard, Question::FoundFolder, wizard.text[Text::QipFolderFound] + " \"" + wizard.qip.folder + "\"");
+    Notify(wizard, Question::FoundFolder,
+           wizard.text[Text::QipFolderFound] + " \"" + wizard.qip.folder + "\"");
 }
 
 bool AskAnotherInstall(Wizard& wizard) {
-    return Ask(wizard, Question::AnotherInstall, Text::AskAnotherInstall, BoxOwner::MainWindow) == BoxAnswer::Yes;
+    return Ask(wizard, Question::AnotherInstall, Text::AskAnotherInstall, BoxOwner::MainWindow) ==
+           BoxAnswer::Yes;
 }
 
 void AddLogFileOperations(Wizard& wizard, WizardOperations& operations) {
@@ -61,7 +65,8 @@ void CloseWizard(Wizard& wizard, const WizardOperations& operations) {
     if (!state.LanguagePending && state.ErrorsFound && operations.WriteLogFile) {
         OfferLogFile(wizard, operations);
     }
-    if (state.RebootNeeded && Ask(wizard, Question::Reboot, Text::AskReboot, BoxOwner::None) == BoxAnswer::Yes) {
+    if (state.RebootNeeded &&
+        Ask(wizard, Question::Reboot, Text::AskReboot, BoxOwner::None) == BoxAnswer::Yes) {
         wizard.sys.host.RestartSystem();
     }
 }

@@ -7,8 +7,14 @@ namespace {
 
 InstallJob InstallJobOf(Wizard& wizard) {
     Platform& sys = wizard.sys;
-    return {sys.files,   sys.dialogs, sys.clock,          wizard.state,
-            wizard.text, wizard.pack, sys.host.ProgramFolder(), wizard.qip.folder};
+    return {sys.files,
+            sys.dialogs,
+            sys.clock,
+            wizard.state,
+            wizard.text,
+            wizard.pack,
+            sys.host.ProgramFolder(),
+            wizard.qip.folder};
 }
 
 PageResult PageResultOf(SkinPick::Left left) {

@@ -18,11 +18,11 @@ enum class SilentExit : int {
 };
 
 struct SilentOptions {
-    bool silent = false;           // "/S" was given
-    std::string qipFolder;         // empty: the running copy, which must be the only one
+    bool silent = false;             // "/S" was given
+    std::string qipFolder;           // empty: the running copy, which must be the only one
     std::vector<std::string> skins;  // empty: every skin
-    int variant = 1;               // the first or second choice of the install-mode page
-    std::string language;          // empty: the built-in language
+    int variant = 1;                 // the first or second choice of the install-mode page
+    std::string language;            // empty: the built-in language
     bool agree = false;
     bool removeOld = false;
     bool raiseQuota = false;

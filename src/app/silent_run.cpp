@@ -72,9 +72,9 @@ PageResult LanguagePage(SilentRun& run) {
     ReportFindings(wizard, languages.findings);
     const int line = FindLanguageLine(run, languages.entries);
     if (line == -1) {
-        return run.Stop(SilentExit::BadCommandLine,
-                        "/LANG: no language file \"" + run.options.language +
-                            "\" in the program's Language folder");
+        return run.Stop(SilentExit::BadCommandLine, "/LANG: no language file \"" +
+                                                        run.options.language +
+                                                        "\" in the program's Language folder");
     }
     HandleLanguageChoice(wizard, line, languages.entries[line]);
     return PageResult::Next;
@@ -144,7 +144,8 @@ PageResult SearchResultsPage(SilentRun& run) {
             if (!path.empty()) copies += "\r\n  " + path;
         return run.Stop(SilentExit::NoMessenger,
                         "More than one copy of QIP runs; give the folder to install into with "
-                        "/QIP=:" + copies);
+                        "/QIP=:" +
+                            copies);
     }
     wizard.qip = RunningCopyTarget(found[0], run.version);
     wizard.qip.showFoundMessage = true;
@@ -171,13 +172,14 @@ class SkinsByName : public SkinsChoice {
         }
         for (const std::string& name : run_.options.skins) {
             if (!Listed(skins, name)) {
-                run_.Stop(SilentExit::BadCommandLine, "/SKINS: no skin \"" + name + "\" in \"" +
-                                                          skinsFolder + "\"");
+                run_.Stop(SilentExit::BadCommandLine,
+                          "/SKINS: no skin \"" + name + "\" in \"" + skinsFolder + "\"");
                 return {SkinPick::Left::Stop, 0};
             }
         }
         if (chosen.empty()) {
-            run_.Stop(SilentExit::NoMessenger, "No skin to install into in \"" + skinsFolder + "\"");
+            run_.Stop(SilentExit::NoMessenger,
+                      "No skin to install into in \"" + skinsFolder + "\"");
             return {SkinPick::Left::Stop, 0};
         }
         MarkChosenSkins(skins, chosen);
@@ -228,8 +230,8 @@ PageResult Installation(SilentRun& run, Install install) {
         return result;
     }
     run.exit = state.ErrorLog.size() != logged ? SilentExit::InstalledWithErrors
-               : state.RebootNeeded           ? SilentExit::RestartNeeded
-                                              : SilentExit::Installed;
+               : state.RebootNeeded            ? SilentExit::RestartNeeded
+                                               : SilentExit::Installed;
     return result;
 }
 
@@ -296,7 +298,8 @@ void WriteSilentLog(Platform& platform, const SilentOptions& options, SilentRepo
     const std::string path =
         options.logPath.empty() ? LogFilePath(platform.host.ProgramFolder()) : options.logPath;
     const FileStatus written = platform.files.WriteText(path, report.Text());
-    if (!written.ok) report.Line("The log \"" + path + "\" could not be written: " + written.reason);
+    if (!written.ok)
+        report.Line("The log \"" + path + "\" could not be written: " + written.reason);
 }
 
 }  // namespace

@@ -112,7 +112,8 @@ class InfiumInstallation {
                                          "\" cannot be the name of a folder, because " + fault +
                                          ". Nothing was changed.";
                 LogProblem(job_.log, text);
-                ShowErrorBox(job_.dialogs, Question::RefusedName, "Velmora: Error in smiles-pack...", text);
+                ShowErrorBox(job_.dialogs, Question::RefusedName,
+                             "Velmora: Error in smiles-pack...", text);
                 return false;
             }
         }
@@ -122,7 +123,8 @@ class InfiumInstallation {
     // Without a user, the pack goes in under a new name beside a similar one, and over the
     // same pack installed before.
     BoxAnswer Ask(Question question, const std::string& text, BoxIcon icon, BoxButtons buttons) {
-        MessageBoxRequest box(question, buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok);
+        MessageBoxRequest box(question,
+                              buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok);
         box.text = text;
         box.title = job_.text[Text::ConfirmTitle];
         box.icon = icon;
@@ -135,13 +137,15 @@ class InfiumInstallation {
     bool AskBeforeChanging() {
         const UiStrings& text = job_.text;
         if (names_.nameChanged && !names_.samePackFound &&
-            Ask(Question::SimilarPackFound, text[Text::SimilarPackFound] + " " + names_.lastClash + "),\r\n" +
+            Ask(Question::SimilarPackFound,
+                text[Text::SimilarPackFound] + " " + names_.lastClash + "),\r\n" +
                     text[Text::NewPackName] + " " + FolderName(0, true),
                 BoxIcon::Warning, BoxButtons::OkCancel) != BoxAnswer::Ok) {
             return false;
         }
         if (!names_.samePackFound) return true;
-        overwrite_ = Ask(Question::OverwriteSamePack, text[Text::SamePackInstalled] + " " + names_.firstSamePack + "),\r\n" +
+        overwrite_ = Ask(Question::OverwriteSamePack,
+                         text[Text::SamePackInstalled] + " " + names_.firstSamePack + "),\r\n" +
                              text[Text::AskOverwrite],
                          BoxIcon::Question, BoxButtons::YesNo) == BoxAnswer::Yes;
         return overwrite_;

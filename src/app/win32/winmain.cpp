@@ -21,8 +21,9 @@ HANDLE OpenSilentOutput() {
     const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
     if (out && out != INVALID_HANDLE_VALUE) return out;
     if (!AttachConsole(ATTACH_PARENT_PROCESS)) return nullptr;
-    const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                       nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE console =
+        CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
     return console == INVALID_HANDLE_VALUE ? nullptr : console;
 }
 
