@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs every test: first the check of which module includes which (tools/check_includes.sh),
 # which ends the run at once when it fails; then the native unit tests (with ASan and UBSan),
-# a bounded run of each fuzz target, the check that the program starts on Windows XP, and the end-to-end tests of the
-# real program under Wine: the shipped 32-bit Velmora.exe (see tools/wine-arch.sh for the
-# ways Wine runs it). Ends with the line "N passed, N failed".
+# a bounded run of each fuzz target, the check that the program starts on Windows XP, and the
+# end-to-end tests of the real program under Wine: the shipped 32-bit Velmora.exe (see
+# tools/wine-arch.sh for the ways Wine runs it). Ends with the line "N passed, N failed", and
+# how long the tests and their harness are next to the program.
 set -u
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -12,8 +13,28 @@ cd "$top"
 passed=0
 failed=0
 count() { passed=$((passed + $1)); failed=$((failed + $2)); }
+
+# Non-empty lines of the code and scripts below the folders given.
+code_lines() {
+    find "$@" -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.c' -o -name '*.sh' \) \
+        -exec cat {} + | grep -c .
+}
+
+# Each layer of tests, and the harness that runs them, as a share of the program's lines.
+line_shares() {
+    local program unit e2e fuzz harness
+    program=$(code_lines src)
+    unit=$(code_lines tests/unit)
+    e2e=$(code_lines tests/e2e/cases)
+    fuzz=$(code_lines tests/fuzz)
+    harness=$(code_lines tests/e2e/robot tests/e2e/stand-ins tests/e2e/lib.sh tests/e2e/run.sh)
+    printf 'lines: program %d; tests %d%% (unit %d%%, end-to-end %d%%, fuzz %d%%); harness %d%%\n' \
+        "$program" $(((unit + e2e + fuzz) * 100 / program)) $((unit * 100 / program)) \
+        $((e2e * 100 / program)) $((fuzz * 100 / program)) $((harness * 100 / program))
+}
+
 finish() {
-    echo "$passed passed, $failed failed"
+    echo "$passed passed, $failed failed; $(line_shares)"
     [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
     exit
 }
