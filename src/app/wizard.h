@@ -36,7 +36,7 @@ inline PackChecks PackChecksOf(Wizard& wizard) {
 enum class PageResult { Next, Back, Stop, Skip };
 
 // The steps of the run, in the order a user meets them. The driver's table has one row for
-// each; the window supplies the pages.
+// each; the window, or the silent installation, supplies the pages.
 enum class Step {
     End,
     Language,
