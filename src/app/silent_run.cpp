@@ -158,6 +158,13 @@ PageResult InstallModePage(SilentRun& run) {
     return PageResult::Next;
 }
 
+// Whether the names hold this one, in any case.
+bool HoldsName(const std::vector<std::string>& names, const std::string& name) {
+    for (const std::string& held : names)
+        if (LowerAscii(held) == LowerAscii(name)) return true;
+    return false;
+}
+
 // Marks every skin, or those the command line names.
 class SkinsByName : public SkinsChoice {
   public:
@@ -168,10 +175,12 @@ class SkinsByName : public SkinsChoice {
         ListSkins(run_.wizard.sys.files, skinsFolder, skins);
         std::vector<int> chosen;
         for (size_t i = 0; i < skins.SkinNames.size(); ++i) {
-            if (Wanted(skins.SkinNames[i])) chosen.push_back(static_cast<int>(i));
+            const std::vector<std::string>& wanted = run_.options.skins;
+            if (wanted.empty() || HoldsName(wanted, skins.SkinNames[i]))
+                chosen.push_back(static_cast<int>(i));
         }
         for (const std::string& name : run_.options.skins) {
-            if (!Listed(skins, name)) {
+            if (!HoldsName(skins.SkinNames, name)) {
                 run_.Stop(SilentExit::BadCommandLine,
                           "/SKINS: no skin \"" + name + "\" in \"" + skinsFolder + "\"");
                 return {SkinPick::Left::Stop, 0};
@@ -189,19 +198,6 @@ class SkinsByName : public SkinsChoice {
     void SetBackEnabled(bool) override {}
 
   private:
-    bool Wanted(const std::string& skin) const {
-        const std::vector<std::string>& names = run_.options.skins;
-        if (names.empty()) return true;
-        for (const std::string& name : names)
-            if (LowerAscii(name) == LowerAscii(skin)) return true;
-        return false;
-    }
-    static bool Listed(const SkinList& skins, const std::string& name) {
-        for (const std::string& skin : skins.SkinNames)
-            if (LowerAscii(skin) == LowerAscii(name)) return true;
-        return false;
-    }
-
     SilentRun& run_;
 };
 
@@ -224,11 +220,7 @@ PageResult Installation(SilentRun& run, Install install) {
     const size_t logged = state.ErrorLog.size();
     run.exit = SilentExit::InstalledWithErrors;  // should it end in an unexpected error
     const PageResult result = install();
-    if (result == PageResult::Stop) {
-        // The QIP Infium installation stops only for a name it refused.
-        if (run.exit == SilentExit::InstalledWithErrors) run.exit = SilentExit::Refused;
-        return result;
-    }
+    if (result == PageResult::Stop) return result;  // the page said why
     run.exit = state.ErrorLog.size() != logged ? SilentExit::InstalledWithErrors
                : state.RebootNeeded            ? SilentExit::RestartNeeded
                                                : SilentExit::Installed;
@@ -243,7 +235,11 @@ PageResult InstallIntoSkinsPage(SilentRun& run) {
 
 PageResult InstallIntoInfiumPage(SilentRun& run) {
     NoProgress progress;
-    return Installation(run, [&] { return InstallIntoInfium(run.wizard, progress); });
+    const PageResult result =
+        Installation(run, [&] { return InstallIntoInfium(run.wizard, progress); });
+    // The QIP Infium installation stops only for a pack name it refused.
+    if (result == PageResult::Stop) run.exit = SilentExit::Refused;
+    return result;
 }
 
 PageResult Next(SilentRun&) {
