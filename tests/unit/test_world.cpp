@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -42,31 +44,63 @@ BoxAnswer ScriptedDialogs::Ask(const MessageBoxRequest& box) {
     return answer;
 }
 
-FileText LockedFile::ReadText(const std::string& path) {
-    if (IsLocked(path)) return {FileStatus::Failed("The file is in use"), ""};
-    return PosixFiles::ReadText(path);
+bool FileFaults::Held(const std::string& path) const {
+    return !held.empty() && std::filesystem::path(ToPosixPath(path)).lexically_normal() ==
+                                std::filesystem::path(ToPosixPath(held)).lexically_normal();
 }
 
-FileStatus LockedFile::WriteText(const std::string& path, const std::string& text) {
-    if (IsLocked(path)) return FileStatus::Failed("The file is in use");
-    return PosixFiles::WriteText(path, text);
+bool FileFaults::Fails(const std::string& path, const std::string& other) {
+    if (Held(path) || Held(other)) return true;
+    return ++changes == failAt || (dies && failAt > 0 && changes > failAt);
 }
 
-bool LockedFile::CopyFileOver(const std::string& from, const std::string& to) {
-    return !IsLocked(from) && !IsLocked(to) && PosixFiles::CopyFileOver(from, to);
+std::vector<FolderEntry> FileFaults::ListFolder(const std::string& folder) {
+    std::vector<FolderEntry> entries = PosixFiles::ListFolder(folder);
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    return entries;
 }
 
-bool LockedFile::ShellCopy(const std::string& from, const std::string& to) {
-    return !IsLocked(from) && !IsLocked(to) && PosixFiles::ShellCopy(from, to);
+Snapshot TakeSnapshot(const std::string& folder) {
+    namespace fs = std::filesystem;
+    Snapshot snapshot;
+    if (!fs::exists(folder)) return snapshot;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+        std::string& item = snapshot[entry.path().string().substr(folder.size())];
+        if (entry.is_symlink()) {
+            item = "-> " + fs::read_symlink(entry.path()).string();
+        } else if (entry.is_directory()) {
+            item = "/";
+        } else {
+            std::ifstream in(entry.path(), std::ios::binary);
+            item = std::string(std::istreambuf_iterator<char>(in), {});
+            if (access(entry.path().c_str(), W_OK) != 0) item += "(read-only)";
+        }
+    }
+    return snapshot;
 }
 
-FileStatus LockedFile::Move(const std::string& from, const std::string& to) {
-    if (IsLocked(from) || IsLocked(to)) return FileStatus::Failed("The file is in use");
-    return PosixFiles::Move(from, to);
-}
-
-bool LockedFile::RemoveFile(const std::string& path) {
-    return !IsLocked(path) && PosixFiles::RemoveFile(path);
+PackDescription SunnyPack(TestWorld& world, const std::string& type) {
+    PackDescription pack;
+    pack.NameAndVersion = "Sunny 1.0";
+    pack.CreationDate = "01.12.2026";
+    pack.PackType = type;
+    pack.AnimatedFullLightCount = "3";
+    pack.AnimatedLiteDarkCount = "2";
+    pack.StaticFullLightCount = "2";
+    pack.StaticLiteDarkCount = "1";
+    const std::string full = " Single Full Light\\", lite = " Lite Dark\\";
+    for (const char* name :
+         {"1.gif", "2.GIF", "3.gif", "_define.ini", "readme.txt", "sub.gif\\4.gif"})
+        world.WriteBytes("Source SMP\\Animated" + full + name, "F");
+    for (const char* name : {"a.bmp", "b.bmp", "_define.ini"})
+        world.WriteBytes("Source SMP\\Static" + full + name, "F");
+    for (const char* name : {"Animated Lite Dark\\1.gif", "Animated Lite Dark\\_define.ini",
+                             "Static Lite Dark\\c.bmp", "Static Lite Dark\\_define.ini"})
+        world.WriteBytes(std::string("Source SMP\\") + name, "L");
+    world.WriteBytes("Source SMP\\Animated" + lite + "DeleteLite.ini", "// left out\r\n2\r\n");
+    world.WriteBytes("Source SMP\\Static" + lite + "DeleteLite.ini", "b\r\n");
+    return pack;
 }
 
 TestWorld::TestWorld()

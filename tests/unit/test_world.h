@@ -20,23 +20,49 @@ class ScriptedDialogs : public Dialogs {
     std::deque<BoxAnswer> answers;  // taken in order; Ok (or No for questions) when none left
 };
 
-// Real files, of which one is held open without sharing, as a running program holds it on
-// Windows: it cannot be read, written, copied, replaced by a copy, moved or deleted.
-class LockedFile : public PosixFiles {
+// Real files with faults on demand, and folders listed in name order so that what a test
+// sees reads the same on every file system. A held path is open without sharing, as a running
+// program holds it on Windows: it cannot be read, written, copied, replaced, moved or deleted.
+// The failAt-th change fails; with dies every change from it on fails, as when the program is
+// killed.
+class FileFaults : public PosixFiles {
   public:
-    explicit LockedFile(const std::string& path) : locked_(ToPosixPath(path)) {}
-    FileText ReadText(const std::string& path) override;
-    FileStatus WriteText(const std::string& path, const std::string& text) override;
-    bool CopyFileOver(const std::string& from, const std::string& to) override;
-    bool ShellCopy(const std::string& from, const std::string& to) override;
-    FileStatus Move(const std::string& from, const std::string& to) override;
-    bool RemoveFile(const std::string& path) override;
+    using Path = const std::string&;
+    explicit FileFaults(Path heldPath = "") : held(heldPath) {}
+    FileText ReadText(Path p) override {
+        return Held(p) ? FileText{InUse(), ""} : Real::ReadText(p);
+    }
+    FileStatus WriteText(Path p, Path t) override {
+        return Fails(p) ? InUse() : Real::WriteText(p, t);
+    }
+    FileStatus WriteUtf8Durably(Path p, Path t) override {
+        return Fails(p) ? InUse() : Real::WriteUtf8Durably(p, t);
+    }
+    bool CopyFileOver(Path f, Path t) override { return !Fails(f, t) && Real::CopyFileOver(f, t); }
+    bool ShellCopy(Path f, Path t) override { return !Fails(f, t) && Real::ShellCopy(f, t); }
+    FileStatus Move(Path f, Path t) override { return Fails(f, t) ? InUse() : Real::Move(f, t); }
+    bool MakeFolders(Path f) override { return !Fails(f) && Real::MakeFolders(f); }
+    bool RemoveFile(Path p) override { return !Fails(p) && Real::RemoveFile(p); }
+    bool RemoveFolder(Path f) override { return !Fails(f) && Real::RemoveFolder(f); }
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+
+    std::string held;
+    int changes = 0;
+    int failAt = 0;  // none when 0
+    bool dies = false;
 
   private:
-    bool IsLocked(const std::string& path) const { return ToPosixPath(path) == locked_; }
-
-    std::string locked_;
+    using Real = PosixFiles;
+    static FileStatus InUse() { return FileStatus::Failed("The file is in use"); }
+    bool Held(Path path) const;
+    bool Fails(Path path, Path other = "");
 };
+using LockedFile = FileFaults;
+
+// Every file and folder below a folder by its path there: its bytes and "(read-only)", or "/"
+// for a folder, or "-> " and where a link leads.
+using Snapshot = std::map<std::string, std::string>;
+Snapshot TakeSnapshot(const std::string& folder);
 
 // So many lines of text, each ending in CR LF.
 std::string ListLines(int count);
@@ -45,6 +71,14 @@ std::string ListLines(int count);
 // where special says otherwise.
 std::string LanguageFileText(int dataLines, const std::map<int, std::string>& special = {},
                              const std::string& header = "English");
+
+class TestWorld;
+
+// The sample pack "Sunny 1.0" of that type, its smile folders written below the program
+// folder: 3 animated and 2 static smiles in full; the Lite Dark folders hold 1.gif and c.bmp,
+// and the lite set leaves out "2" and "b". Some files are no smiles (readme.txt, a sub-folder
+// named like a smile). Each file holds "F" or "L": the folder it comes from.
+PackDescription SunnyPack(TestWorld& world, const std::string& type);
 
 class TestWorld {
   public:
