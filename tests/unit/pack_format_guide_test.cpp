@@ -11,7 +11,6 @@
 #include "base/text_lines.h"
 #include "install/infium_names.h"
 #include "install/version_record.h"
-#include "pack/pack_texts.h"
 #include "pack/smp_ini.h"
 #include "report/pack_check.h"
 #include "test_world.h"
@@ -71,7 +70,7 @@ TEST(PackFormatGuide, EveryExampleIsItsFileAndEveryFileIsShown) {
     }
 }
 
-TEST(PackFormatGuide, TheExamplePackIsSoundAndMeansWhatTheGuideSays) {
+TEST(PackFormatGuide, TheExamplePackPassesTheAuthorsCheckAndItsRecordNamesIt) {
     // The smile folders as the guide lays them out: each full set holds the smiles its
     // _define.ini lists; each lite folder holds DeleteLite.ini and the _define.ini of the rest.
     TestWorld world;
@@ -98,25 +97,9 @@ TEST(PackFormatGuide, TheExamplePackIsSoundAndMeansWhatTheGuideSays) {
         CheckPackForAuthor(world.realFiles, world.folder, "Russian", "2.2.0.lang");
     EXPECT_EQ(check.verdict, PackVerdict::Installs);
     EXPECT_TRUE(check.findings.empty()) << check.findings.front();
-    // SMP.ini: a "fulllite" pack of both kinds that asks for its agreement.
     PackDescription& pack = world.wizard.pack;
     ASSERT_TRUE(LoadPackDescription(world.Checks(), pack).empty());
-    EXPECT_EQ(ModeOf(pack), kFullLiteMode);
-    EXPECT_EQ(pack.SmileKinds, 0);
-    EXPECT_TRUE(pack.AgreementRequired);
-    EXPECT_TRUE(IsWebAddress(pack.AuthorWebPage));
-
-    // aboutSP.ini and LiteStr.ini: English for a user of English.txt, Russian for the
-    // built-in language.
-    const std::pair<const char*, const char*> texts[] = {
-        {"LiteStr.ini", "Full version: all 5 smiles.\r\n"},
-        {"aboutSP.ini", "Sunny Smiles 1.1, free for personal use.\r\n"}};
-    for (const auto& [name, english] : texts) {
-        const std::vector<std::string> lines = SplitLines(Example(name));
-        EXPECT_EQ(ReadLanguageSection(lines, "English.txt").rfind(english, 0), 0u) << name;
-        EXPECT_EQ(ReadLanguageSection(lines, "Russian").rfind("(Here the same ", 0), 0u) << name;
-    }
-    // The example record names the pack's first variant.
+    // The example record names the first variant of the pack.
     EXPECT_EQ(ReadVersionRecord(world.realFiles, (kExamples / kVersionRecordName).string(),
                                 RecordField::Identity),
               InfiumVariantsOf(pack)[0].identity);
