@@ -3,291 +3,263 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <map>
+#include <sstream>
 
 #include "lang/text_table.h"
 #include "pack/pack_data.h"
+#include "pack/pack_info.h"
 #include "test_world.h"
 
 namespace velmora::test {
 namespace {
 
-constexpr const char* kAnimatedFull = "Animated Single Full Light";
-constexpr const char* kStaticFull = "Static Single Full Light";
-constexpr const char* kAnimatedLite = "Animated Lite Dark";
-constexpr const char* kStaticLite = "Static Lite Dark";
+const std::map<std::string, std::string> kFolders = {{"AF", "Animated Single Full Light"},
+                                                     {"SF", "Static Single Full Light"},
+                                                     {"AL", "Animated Lite Dark"},
+                                                     {"SL", "Static Lite Dark"}};
 const std::string kTitle = "Velmora: Error in Smiles-Pack Data...";
 const std::string kImpossible = "Установка смайл-пака не возможна!\r\n\r\n";
 
-std::string Folder(const std::string& name) {
-    return "Source SMP\\" + name;
-}
-
-// Sets SmileKinds and the declared counts in SMP.ini's order, and the built-in texts.
-void Declare(TestWorld& world, int32_t kinds, const char* animatedFull, const char* animatedLite,
-             const char* staticFull, const char* staticLite) {
-    world.wizard.pack.SmileKinds = kinds;
-    world.wizard.pack.AnimatedFullLightCount = animatedFull;
-    world.wizard.pack.AnimatedLiteDarkCount = animatedLite;
-    world.wizard.pack.StaticFullLightCount = staticFull;
-    world.wizard.pack.StaticLiteDarkCount = staticLite;
+// A pack in one line: the four counts SMP.ini declares, in its order, then each folder there
+// is by its initials with smiles/lines of _define.ini ("AF 10/12"), and "DL n" for a
+// DeleteLite.ini of n lines in the folder before it. The built-in texts are loaded.
+void MakePack(TestWorld& world, int32_t kinds, const std::string& description) {
+    std::istringstream in(description);
+    PackDescription& pack = world.wizard.pack;
+    pack.SmileKinds = kinds;
+    in >> pack.AnimatedFullLightCount >> pack.AnimatedLiteDarkCount >> pack.StaticFullLightCount >>
+        pack.StaticLiteDarkCount;
+    std::string last;
+    for (std::string folder, size; in >> folder >> size;) {
+        if (folder == "DL") {
+            world.Write("Source SMP\\" + last + "\\DeleteLite.ini", ListLines(std::stoi(size)));
+        } else {
+            last = kFolders.at(folder);
+            world.FillSmileFolder(last, std::stoi(size),
+                                  std::stoi(size.substr(size.find('/') + 1)));
+        }
+    }
     AssignBuiltInTexts(world.wizard.text, kLastDataLine, "");
 }
 
-PackDataCheck Validate(TestWorld& world, PackMode mode) {
-    return ValidatePackData(world.Checks(), world.wizard.text, mode, world.wizard.pack);
+std::string Counts(const PackDescription& pack) {
+    return pack.AnimatedFullLightCount + " " + pack.AnimatedLiteDarkCount + " " +
+           pack.StaticFullLightCount + " " + pack.StaticLiteDarkCount;
 }
 
-// What LOG.txt would get of a check that found the pack installable: its warning's line.
-std::string WarningLog(const PackDataCheck& check) {
-    if (check.findings.empty()) return "";
-    EXPECT_EQ(check.findings.size(), 1u);
-    EXPECT_EQ(check.findings[0].severity, Severity::Warning);
-    return check.findings[0].logText;
+std::string Differs(const char* what, int declared, int smiles) {
+    return "> \"SMP.ini\" - amount of " + std::string(what) + " (" + std::to_string(declared) +
+           ") <> amount smiles (" + std::to_string(smiles) + ")          \r\n";
 }
 
-TEST(PackData, OneFolderAgainstItsDefineAndDeclaredCount) {
-    const std::string count = "> \"SMP.ini\" - amount of animated smiles [Single Full Light] ";
+std::string Exceeds(const char* folder, int lines, int smiles) {
+    return "\r\n> " + std::string(folder) + ": amount strings in \"_define.ini\" (" +
+           std::to_string(lines) + ") > amount smiles (" + std::to_string(smiles) + ")          ";
+}
+
+// The code of the check, the counts after it (corrected where the folder holds another number
+// of smiles), and for a sound pack the warning's line for LOG.txt.
+TEST(PackData, EachPackItsCodeItsCorrectedCountsAndItsWarning) {
+    const PackMode S = kSingleFamilyMode, FL = kFullLiteMode, LD = kLightDarkMode;
+    const char* const AF = "animated smiles [Single Full Light]";
+    const std::string differences = Differs("animated smiles [Lite Dark]", 1, 2) +
+                                    Differs("static smiles [Single Full Light]", 9, 3) +
+                                    Differs("static smiles [Lite Dark]", 7, 5);
     const std::string excess =
-        "\r\n> Animated Single Full Light: amount strings in "
-        "\"_define.ini\" (12) > amount smiles (10)          ";
-    struct Case {
-        int smiles, lines;
-        const char* declared;
-        int code;
-        const char* countAfter;
-        std::string log;
-    } const cases[] = {
-        {10, 12, "10", kPackDataSound, "10", excess},
-        {10, 12, "11", kAnimatedFullLightTooManyLines, "11", ""},
-        {10, 10, "12", kPackDataSound, "10", count + "(12) <> amount smiles (10)          \r\n"},
-        {10, 12, "8", kPackDataSound, "10",
-         count + "(8) <> amount smiles (10)          \r\n" + excess},
-        {10, 9, "0", kAnimatedFullLightTooFewLines, "0", ""},
-        {1, 0, "1", kAnimatedFullLightTooFewLines, "1", ""},
-        {0, 0, "0", kPackDataSound, "0", ""},
-        {10, 10, "$A", kPackDataSound, "$A", ""},  // the value counts, not how it is written
-    };
-    for (const Case& c : cases) {
-        TestWorld world;
-        Declare(world, 1, c.declared, "0", "0", "0");
-        world.FillSmileFolder(kAnimatedFull, c.smiles, c.lines);
-        const PackDataCheck check = Validate(world, kSingleFamilyMode);
-        EXPECT_EQ(check.code, c.code)
-            << c.smiles << " smiles, " << c.lines << " lines, " << c.declared;
-        EXPECT_EQ(world.wizard.pack.AnimatedFullLightCount, c.countAfter) << c.declared;
-        if (c.code == kPackDataSound) {
-            EXPECT_EQ(WarningLog(check), c.log) << c.smiles << '/' << c.lines;
-        }
-    }
-}
-
-TEST(PackData, EachFolderHasItsOwnCodes) {
-    struct Row {
-        const char* folder;
-        int noDefine, tooFew, tooMany;
-    } const rows[] = {{kAnimatedFull, 1, 3, 5},
-                      {kStaticFull, 2, 4, 6},
-                      {kAnimatedLite, 7, 9, 11},
-                      {kStaticLite, 8, 10, 12}};
-    for (const Row& row : rows) {
-        TestWorld world;
-        Declare(world, 0, "3", "3", "3", "3");
-        for (const char* name : {kAnimatedFull, kStaticFull, kAnimatedLite, kStaticLite}) {
-            world.FillSmileFolder(name, 3, 3);
-        }
-        std::filesystem::remove(world.Path(Folder(row.folder) + "\\_define.ini"));
-        EXPECT_EQ(Validate(world, kLightDarkMode).code, row.noDefine) << row.folder;
-        world.FillSmileFolder(row.folder, 3, 2);
-        EXPECT_EQ(Validate(world, kLightDarkMode).code, row.tooFew) << row.folder;
-        world.FillSmileFolder(row.folder, 3, 5);
-        Declare(world, 0, "4", "4", "4", "4");
-        EXPECT_EQ(Validate(world, kLightDarkMode).code, row.tooMany) << row.folder;
-    }
-}
-
-TEST(PackData, FoldersFollowTheKindsTheModeAndAStaticLiteCountOfZero) {
-    struct Case {
+        Exceeds("Animated Single Full Light", 5, 4) + Exceeds("Animated Lite Dark", 6, 2);
+    const struct {
         int32_t kinds;
         PackMode mode;
-        const char* staticLite;
+        const char* pack;
         int code;
-    } const cases[] = {
-        {-1, kSingleFamilyMode, "1", kPackDataSound},  // neither animated nor lite folders
-        {0, kSingleFamilyMode, "1", kNoAnimatedFullLightDefine},
-        {-1, kLightDarkMode, "0", kPackDataSound},
-        {-1, kFullLiteMode, "0", kPackDataSound},
-        {-1, kLightDarkMode, "1", kNoStaticLiteDarkDefine},
-        {-1, kFullLiteMode, "1", kNoStaticLiteDarkDefine},
-    };
-    for (const Case& c : cases) {
-        TestWorld world;  // only the static full set is there
-        Declare(world, c.kinds, "0", "0", "2", c.staticLite);
-        world.FillSmileFolder(kStaticFull, 2, 2);
-        EXPECT_EQ(Validate(world, c.mode).code, c.code)
-            << "kinds " << c.kinds << ", mode " << c.mode << ", static lite " << c.staticLite;
-    }
-    TestWorld world;  // the animated lite folder is looked at whatever its declared count
-    Declare(world, 1, "2", "0", "0", "0");
-    world.FillSmileFolder(kAnimatedFull, 2, 2);
-    EXPECT_EQ(Validate(world, kLightDarkMode).code, kNoAnimatedLiteDarkDefine);
-}
-
-TEST(PackData, FullLiteCountsTheLiteSmilesThroughDeleteLite) {
-    TestWorld world;
-    Declare(world, 1, "40", "35", "0", "0");
-    world.FillSmileFolder(kAnimatedFull, 40, 40);
-    world.FillSmileFolder(kAnimatedLite, 3,
-                          35);  // its own images count only in the light-dark mode
-    world.Write(Folder(kAnimatedLite) + "\\DeleteLite.ini", ListLines(5));
-    const PackDataCheck sound = Validate(world, kFullLiteMode);
-    EXPECT_EQ(sound.code, kPackDataSound);
-    EXPECT_TRUE(sound.findings.empty());
-    EXPECT_EQ(Validate(world, kLightDarkMode).code, kAnimatedLiteDarkTooManyLines);
-
-    world.Write(Folder(kAnimatedLite) + "\\_define.ini", ListLines(34));
-    EXPECT_EQ(Validate(world, kFullLiteMode).code, kAnimatedLiteDarkTooFewLines);
-
-    // A DeleteLite.ini that leaves out more than the full set holds leaves an empty lite set,
-    // never a negative one: the declared count is corrected to 0 and the warning says so.
-    world.Write(Folder(kAnimatedLite) + "\\DeleteLite.ini", ListLines(42));
-    world.Write(Folder(kAnimatedLite) + "\\_define.ini", "");
-    const PackDataCheck corrected = Validate(world, kFullLiteMode);
-    EXPECT_EQ(corrected.code, kPackDataSound);
-    EXPECT_EQ(world.wizard.pack.AnimatedLiteDarkCount, "0");
-    EXPECT_EQ(WarningLog(corrected),
-              "> \"SMP.ini\" - amount of animated smiles [Lite Dark] (35) <> amount smiles (0)"
-              "          \r\n");
-}
-
-TEST(PackData, TheFirstFatalFindingWinsAndDropsTheWarnings) {
-    TestWorld world;
-    Declare(world, 0, "8", "0", "2", "0");
-    world.FillSmileFolder(kAnimatedFull, 10, 11);
-    world.FillSmileFolder(kStaticFull, 1, 3);
-    const PackDataCheck check = Validate(world, kSingleFamilyMode);
-    EXPECT_EQ(check.code, kStaticFullLightTooManyLines);
-    EXPECT_EQ(world.wizard.pack.AnimatedFullLightCount, "10");  // corrected before the fault
-    EXPECT_EQ(world.wizard.pack.StaticFullLightCount, "2");
-    ASSERT_EQ(check.findings.size(), 1u);
-    EXPECT_EQ(check.findings[0].severity, Severity::Fatal);
-}
-
-TEST(PackData, WarningsListAnimatedFirstAndOnlyLineExcessComesBack) {
-    TestWorld world;
-    Declare(world, 0, "4", "1", "9", "7");
-    world.FillSmileFolder(kAnimatedFull, 4, 5);
-    world.FillSmileFolder(kStaticFull, 3, 3);
-    world.FillSmileFolder(kAnimatedLite, 2, 6);
-    world.FillSmileFolder(kStaticLite, 5, 5);
-    const PackDataCheck check = Validate(world, kLightDarkMode);
-    ASSERT_EQ(check.code, kPackDataSound);
-
-    const std::string excess =
-        "\r\n> Animated Single Full Light: amount strings in \"_define.ini\" (5) > amount smiles "
-        "(4)          \r\n> Animated Lite Dark: amount strings in \"_define.ini\" (6) > amount "
-        "smiles (2)          ";
-    const std::string differences =
-        "> \"SMP.ini\" - amount of animated smiles [Lite Dark] (1) <> amount smiles (2)"
-        "          \r\n"
-        "> \"SMP.ini\" - amount of static smiles [Single Full Light] (9) <> amount smiles "
-        "(3)          \r\n"
-        "> \"SMP.ini\" - amount of static smiles [Lite Dark] (7) <> amount smiles (5)"
-        "          \r\n" +
-        excess;
-    ASSERT_EQ(check.findings.size(), 1u);
-    EXPECT_EQ(check.findings[0].title, kTitle);
-    EXPECT_EQ(check.findings[0].text, "Ошибка в данных смайл-пака:\r\n\r\n" + differences);
-    EXPECT_EQ(WarningLog(check), differences);
-    const PackDescription& pack = world.wizard.pack;
-    EXPECT_EQ(pack.AnimatedLiteDarkCount + pack.StaticFullLightCount + pack.StaticLiteDarkCount,
-              "235");
-
-    // As after going back to the page: the counts are right now, the surplus lines remain.
-    EXPECT_EQ(WarningLog(Validate(world, kLightDarkMode)), excess);
-}
-
-TEST(PackData, FatalMessagesNameTheFolderForTheUserAndTheLog) {
-    const std::string tooFew =
-        "Количество строк в \"_define.ini\" меньше, чем количество смайлов, ";
-    struct Case {
-        int code;
-        std::string text;
+        const char* counts;
         std::string log;
-    } const cases[] = {
-        {kNoStaticLiteDarkDefine, "В папке: \"Static Lite Dark\" отсутствует файл \"_define.ini\".",
+    } cases[] = {
+        // One folder against its _define.ini and its declared count; the value counts, not
+        // how it is written.
+        {1, S, "10 0 0 0 AF 10/12", kPackDataSound, "10 0 0 0",
+         Exceeds("Animated Single Full Light", 12, 10)},
+        {1, S, "11 0 0 0 AF 10/12", kAnimatedFullLightTooManyLines, "11 0 0 0", ""},
+        {1, S, "12 0 0 0 AF 10/10", kPackDataSound, "10 0 0 0", Differs(AF, 12, 10)},
+        {1, S, "8 0 0 0 AF 10/12", kPackDataSound, "10 0 0 0",
+         Differs(AF, 8, 10) + Exceeds("Animated Single Full Light", 12, 10)},
+        {1, S, "0 0 0 0 AF 10/9", kAnimatedFullLightTooFewLines, "0 0 0 0", ""},
+        {1, S, "1 0 0 0 AF 1/0", kAnimatedFullLightTooFewLines, "1 0 0 0", ""},
+        {1, S, "0 0 0 0 AF 0/0", kPackDataSound, "0 0 0 0", ""},
+        {1, S, "$A 0 0 0 AF 10/10", kPackDataSound, "$A 0 0 0", ""},
+        // Which folders are looked at: by the kinds, the mode, and a static lite count of 0.
+        {-1, S, "0 0 2 1 SF 2/2", kPackDataSound, "0 0 2 1", ""},
+        {0, S, "0 0 2 1 SF 2/2", kNoAnimatedFullLightDefine, "0 0 2 1", ""},
+        {-1, LD, "0 0 2 0 SF 2/2", kPackDataSound, "0 0 2 0", ""},
+        {-1, FL, "0 0 2 0 SF 2/2", kPackDataSound, "0 0 2 0", ""},
+        {-1, LD, "0 0 2 1 SF 2/2", kNoStaticLiteDarkDefine, "0 0 2 1", ""},
+        {-1, FL, "0 0 2 1 SF 2/2", kNoStaticLiteDarkDefine, "0 0 2 1", ""},
+        {1, LD, "2 0 0 0 AF 2/2", kNoAnimatedLiteDarkDefine, "2 0 0 0", ""},
+        {0, LD, "3 3 3 3 AF 3/3 AL 3/3 SL 3/3", kNoStaticFullLightDefine, "3 3 3 3", ""},
+        {-1, S, "0 0 3 0 SF 3/2", kStaticFullLightTooFewLines, "0 0 3 0", ""},
+        {-1, LD, "0 0 3 4 SF 3/3 SL 3/5", kStaticLiteDarkTooManyLines, "0 0 3 4", ""},
+        // The lite smiles of a "fulllite" pack are the full set less DeleteLite.ini; its own
+        // images count only in the light-dark mode. Leaving out more than there are leaves none.
+        {1, FL, "40 35 0 0 AF 40/40 AL 3/35 DL 5", kPackDataSound, "40 35 0 0", ""},
+        {1, LD, "40 35 0 0 AF 40/40 AL 3/35 DL 5", kAnimatedLiteDarkTooManyLines, "40 35 0 0", ""},
+        {1, FL, "40 35 0 0 AF 40/40 AL 3/34 DL 5", kAnimatedLiteDarkTooFewLines, "40 35 0 0", ""},
+        {1, FL, "40 35 0 0 AF 40/40 AL 3/0 DL 42", kPackDataSound, "40 0 0 0",
+         Differs("animated smiles [Lite Dark]", 35, 0)},
+        {1, FL, "3 3 0 0 AF 3/3 AL 0/3", kListFileMissing, "3 3 0 0", ""},
+        // The warning lists the animated folders first; after the counts are corrected (as
+        // when the user comes back to the page) only the surplus lines remain. The first fault
+        // drops the warnings, and the counts before it are corrected.
+        {0, LD, "4 1 9 7 AF 4/5 SF 3/3 AL 2/6 SL 5/5", kPackDataSound, "4 2 3 5",
+         differences + excess},
+        {0, LD, "4 2 3 5 AF 4/5 SF 3/3 AL 2/6 SL 5/5", kPackDataSound, "4 2 3 5", excess},
+        {0, LD, "3 1 9 7 AF 4/5 SF 3/10 AL 2/6 SL 5/5", kStaticFullLightTooManyLines, "4 1 9 7",
+         ""},
+        {0, LD, "3 3 3 3 AF 3/3 SF 3/3 AL 3/3 SL 3/2", kStaticLiteDarkTooFewLines, "3 3 3 3", ""},
+    };
+    for (const auto& c : cases) {
+        TestWorld world;
+        MakePack(world, c.kinds, c.pack);
+        const PackDataCheck check =
+            ValidatePackData(world.Checks(), world.wizard.text, c.mode, world.wizard.pack);
+        EXPECT_EQ(check.code, c.code) << c.pack;
+        EXPECT_EQ(Counts(world.wizard.pack), c.counts) << c.pack;
+        ASSERT_EQ(check.findings.size(), c.code || !c.log.empty() ? 1u : 0u) << c.pack;
+        if (c.code) {
+            EXPECT_EQ(check.findings[0].severity, Severity::Fatal);
+        }
+        if (c.code || c.log.empty()) continue;
+        const Finding& warning = check.findings[0];
+        EXPECT_EQ(warning.severity, Severity::Warning);
+        EXPECT_EQ(warning.title + "|" + warning.text,
+                  kTitle + "|Ошибка в данных смайл-пака:\r\n\r\n" + c.log);
+        EXPECT_EQ(warning.logText, c.log) << c.pack;
+    }
+}
+
+// The fatal messages name the folder or the file for the user and for the log; a short
+// _define.ini is the usual one.
+TEST(PackData, FatalMessagesNameTheFolderOrTheFile) {
+    const struct {
+        int code;
+        const char *file, *reason;
+        std::string text, log;
+    } cases[] = {
+        {kNoStaticLiteDarkDefine, "", "",
+         "В папке: \"Static Lite Dark\" отсутствует файл \"_define.ini\".",
          "Not found \"_define.ini\", folder: Static Lite Dark"},
-        {kAnimatedFullLightTooFewLines, tooFew + "папка: \"Animated Single Full Light\".",
+        {kAnimatedFullLightTooFewLines, "", "",
+         "Количество строк в \"_define.ini\" меньше, чем количество смайлов, папка: \"Animated "
+         "Single Full Light\".",
          "In \"_define.ini\" string count < smiles count, folder: Animated Single Full Light"},
-        {kAnimatedLiteDarkTooManyLines,
+        {kAnimatedLiteDarkTooManyLines, "", "",
          "Количество строк в \"_define.ini\" и значение количества в \"SMP.ini\" больше чем "
          "смайлов! Папка: \"Animated Lite Dark\".",
          "In \"_define.ini\" string count & count in \"SMP.ini\" > smiles count, folder: "
          "Animated Lite Dark"},
+        {kListFileMissing, "C:\\P\\DeleteLite.ini", "",
+         "File not found: \"C:\\P\\DeleteLite.ini\".", "Not found file: C:\\P\\DeleteLite.ini"},
+        {kListFileUnreadable, "C:\\P\\x.ini", "In use",
+         "File cannot be read: \"C:\\P\\x.ini\" (In use).",
+         "Cannot read file: C:\\P\\x.ini (In use)"},
     };
     TestWorld world;
-    Declare(world, 0, "0", "0", "0", "0");
-    for (const Case& c : cases) {
-        const Finding fault = PackDataFault(world.wizard.text, {c.code, "", "", {}});
+    AssignBuiltInTexts(world.wizard.text, kLastDataLine, "");
+    for (const auto& c : cases) {
+        const Finding fault = PackDataFault(world.wizard.text, {c.code, c.file, c.reason, {}});
         EXPECT_EQ(fault.severity, Severity::Fatal);
-        EXPECT_EQ(fault.title, kTitle);
-        EXPECT_EQ(fault.text, kImpossible + c.text);
+        EXPECT_EQ(fault.title + "|" + fault.text, kTitle + "|" + kImpossible + c.text);
         EXPECT_EQ(fault.logText, "Critical error: " + c.log);
     }
 }
 
-TEST(PackData, AMissingOrUnreadableListFileIsFatalAndNamed) {
+// A list file that is missing or that the system will not let us read is named with its reason.
+TEST(PackData, AMissingOrUnreadableListFileIsNamed) {
     TestWorld world;
-    Declare(world, 1, "3", "3", "0", "0");
-    world.FillSmileFolder(kAnimatedFull, 3, 3);
-    world.FillSmileFolder(kAnimatedLite, 0, 3);
-    const std::string deleteLite = world.folder + "\\" + Folder(kAnimatedLite) + "\\DeleteLite.ini";
-    const PackDataCheck missing = Validate(world, kFullLiteMode);
-    EXPECT_EQ(missing.code, kListFileMissing);
-    EXPECT_EQ(missing.file, deleteLite);
-    ASSERT_EQ(missing.findings.size(), 1u);
-    EXPECT_EQ(missing.findings[0].text, kImpossible + "File not found: \"" + deleteLite + "\".");
-    EXPECT_EQ(missing.findings[0].logText, "Critical error: Not found file: " + deleteLite);
-
-    world.Write(Folder(kAnimatedLite) + "\\DeleteLite.ini", "");
-    const std::string define = world.folder + "\\" + Folder(kAnimatedFull) + "\\_define.ini";
-    for (const std::string& path : {deleteLite, define}) {
+    MakePack(world, 1, "3 3 0 0 AF 3/3 AL 0/3");
+    const std::string lite = world.folder + "\\Source SMP\\Animated Lite Dark\\DeleteLite.ini";
+    const std::string define =
+        world.folder + "\\Source SMP\\" + kFolders.at("AF") + "\\_define.ini";
+    EXPECT_EQ(
+        ValidatePackData(world.Checks(), world.wizard.text, kFullLiteMode, world.wizard.pack).file,
+        lite);
+    world.Write("Source SMP\\Animated Lite Dark\\DeleteLite.ini", "");
+    for (const std::string& path : {lite, define}) {
         LockedFile locked(path);
         const PackDataCheck check = ValidatePackData(
             {locked, world.folder, false}, world.wizard.text, kFullLiteMode, world.wizard.pack);
         EXPECT_EQ(check.code, kListFileUnreadable) << path;
-        EXPECT_EQ(check.file, path);
-        ASSERT_EQ(check.findings.size(), 1u);
-        EXPECT_EQ(check.findings[0].text,
-                  kImpossible + "File cannot be read: \"" + path + "\" (The file is in use).");
-        EXPECT_EQ(check.findings[0].logText,
-                  "Critical error: Cannot read file: " + path + " (The file is in use)");
+        EXPECT_EQ(check.file + "|" + check.reason, path + "|The file is in use");
     }
-    EXPECT_EQ(Validate(world, kFullLiteMode).code, kPackDataSound);
 }
 
 TEST(PackData, ListLinesCountEveryLineAndSmilesGoByTheirExtension) {
-    const std::pair<const char*, int> cases[] = {
-        {"", 0}, {"a", 1}, {"a\r\n", 1}, {"a\r\nb", 2}, {"\r\n", 1}, {"// note\r\n\r\n\\\\x\n", 3},
-    };
     TestWorld world;
-    for (const auto& [text, lines] : cases) {
+    for (const auto& [text, lines] :
+         {std::pair<const char*, int>{"", 0}, {"a\r\nb", 2}, {"// x\r\n\r\n", 2}}) {
         world.WriteBytes("list.ini", text);
-        const LineCount count = CountFileLines(world.realFiles, world.folder + "\\list.ini");
-        EXPECT_TRUE(count.status.ok);
-        EXPECT_EQ(count.lines, lines) << '"' << text << '"';
+        EXPECT_EQ(CountFileLines(world.realFiles, world.Path("list.ini")).lines, lines) << text;
     }
-    EXPECT_FALSE(CountFileLines(world.realFiles, world.folder + "\\none.ini").status.ok);
+    EXPECT_FALSE(CountFileLines(world.realFiles, world.Path("none.ini")).status.ok);
 
     // Smiles go by the extension in any letter case; a folder with such a name is no smile.
-    for (const char* name : {"A.GIF", "b.gif", "a.gif.txt", "a.jpg", "gif", "c.Bmp", "d.bmp"}) {
+    for (const char* name : {"A.GIF", "b.gif", "a.gif.txt", "a.jpg", "gif", "c.Bmp", "d.bmp"})
         world.WriteBytes("smiles\\" + std::string(name), "");
-    }
     world.MakeFolder("smiles\\sub.gif");
-    const std::string folder = world.folder + "\\smiles";
+    const std::string folder = world.Path("smiles");
     EXPECT_EQ(CountSmileFiles(world.realFiles, folder, true), 2);
     EXPECT_EQ(CountSmileFiles(world.realFiles, folder, false), 2);
-    EXPECT_EQ(CountSmileFiles(world.realFiles, world.folder + "\\none", true), 0);
+    EXPECT_EQ(CountSmileFiles(world.realFiles, world.Path("none"), true), 0);
+}
+
+// The information page: one form for each pack type, a line more for each count shown. A
+// single pack has no lite set for any later reader; a fatal check leaves the counts as declared.
+TEST(PackInformation, EachFormItsLinesAndItsHeight) {
+    const struct {
+        const char *type, *pagers;
+        int32_t kinds;
+        const char *pack, *counts;
+        int height;
+        std::string text;
+    } cases[] = {
+        {"LightSingle", "all", 1, "3 2 3 2 AF 3/3", "3 0 3 0", 84,
+         " Анимированные смайлы: есть\r\n Кол-во анимированных смайлов: 3\r\n Статический смайлы: "
+         "нет\r\n Доступные режимы установки: Простой смайл-пак\r\n Поддерживаемые пейджеры: все"},
+        {"LightSingle", "QIP", 0, "3 2 3 2 AF 3/3 SF 3/3", "3 0 3 0", 98,
+         " Анимированные смайлы: есть\r\n Кол-во анимированных смайлов: 3\r\n Статический смайлы: "
+         "есть\r\n Кол-во статичных смайлов: 3\r\n Доступные режимы установки: Простой "
+         "смайл-пак\r\n Поддерживаемые пейджеры: QIP 2005 & Infium"},
+        {"fulllite", "qipinf", 0, "3 2 3 2 AF 3/3 SF 3/3 AL 0/2 DL 1 SL 0/2 DL 1", "3 2 3 2", 126,
+         " Анимированные смайлы: есть\r\n"
+         " Кол-во анимированных смайлов (Полная версия): 3\r\n"
+         " Кол-во анимированных смайлов (Легкая версия): 2\r\n"
+         " Статический смайлы: есть\r\n"
+         " Кол-во статичных смайлов (Полная версия): 3\r\n"
+         " Кол-во статичных смайлов (Легкая версия): 2\r\n"
+         " Доступные режимы установки: Полная/Легкая версии\r\n"
+         " Поддерживаемые пейджеры: QIP Infium"},
+        {"lightdark", "qip2005", -1, "3 2 5 2 SF 3/3 SL 2/2", "3 2 3 2", 98,
+         " Анимированные смайлы: нет\r\n Статический смайлы: есть\r\n"
+         " Кол-во статичных смайлов (Светлый фон): 3\r\n"
+         " Кол-во статичных смайлов (Темный фон): 2\r\n"
+         " Доступные режимы установки: Светлый/Темный фон\r\n Поддерживаемые пейджеры: QIP 2005"},
+        {"single", "all", 1, "3 2 3 2", "3 2 3 2", 0, ""},
+    };
+    for (const auto& c : cases) {
+        TestWorld world;
+        PackDescription& pack = world.wizard.pack;
+        MakePack(world, c.kinds, c.pack);
+        pack.NameAndVersion = "Sunny 1.0";
+        pack.PackType = c.type;
+        pack.Pagers = c.pagers;
+        const Findings findings = CheckPackData(world.Checks(), world.wizard.text, pack);
+        EXPECT_EQ(Counts(pack), c.counts) << c.pack;
+        EXPECT_EQ(HasFatal(findings), c.text.empty()) << c.pack;
+        if (c.text.empty()) continue;
+        const PackInfoText info = ComposePackInfo(world.wizard.text, pack);
+        EXPECT_EQ(info.text, " Название смайл-пака: Sunny 1.0\r\n" + c.text);
+        EXPECT_EQ(info.height, c.height) << c.pack;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "base/text_lines.h"
 #include "pack/smp_ini.h"
 #include "test_world.h"
@@ -22,11 +24,6 @@ std::string Join(const std::vector<std::string>& lines) {
     return text;
 }
 
-std::string BoxText(const std::string& folder, const std::string& detail) {
-    return "Error in file: \"" + folder +
-           "\\Source SMP\\SMP.ini\"!\r\nInstallation of smiles-pack is not possible!" + detail;
-}
-
 class SmpIni : public ::testing::Test {
   protected:
     void WriteDescription(const std::vector<std::string>& lines) {
@@ -41,42 +38,28 @@ class SmpIni : public ::testing::Test {
     TestWorld world;
 };
 
+// Each line's code; a value in capitals passes where a keyword is expected, and anything goes
+// for the name.
 TEST_F(SmpIni, EachFaultyLineHasItsCode) {
     const struct {
-        const char* what;
         size_t line;  // 1-based data line to replace
         const char* value;
         int code;
-    } cases[] = {
-        {"type with a leading blank", 2, " smilespack", kBadTypeTag},
-        {"type with a trailing blank", 2, "smilespack ", kBadTypeTag},
-        {"type in capitals passes", 2, "SmilesPack", kDescriptionSound},
-        {"unknown pager", 3, "icq", kBadPagers},
-        {"pager qipinf", 3, "QipInf", kDescriptionSound},
-        {"unknown pack type", 4, "double", kBadPackType},
-        {"pack type darksingle", 4, "DarkSingle", kDescriptionSound},
-        {"count with a trailing blank", 8, "12 ", kBadAnimatedFullLightCount},
-        {"count in words", 9, "ten", kBadAnimatedLiteDarkCount},
-        {"empty count", 10, "", kBadStaticFullLightCount},
-        {"count of blanks", 11, "   ", kBadStaticLiteDarkCount},
-        {"unknown kind of smiles", 12, "gifs", kBadSmileKinds},
-        {"kind in capitals", 12, "ANIM", kDescriptionSound},
-        {"anything goes for the name", 1, "/", kDescriptionSound},
-    };
+    } cases[] = {{2, " smilespack", kBadTypeTag},       {2, "smilespack ", kBadTypeTag},
+                 {2, "SmilesPack", kDescriptionSound},  {3, "icq", kBadPagers},
+                 {3, "QipInf", kDescriptionSound},      {4, "double", kBadPackType},
+                 {4, "DarkSingle", kDescriptionSound},  {8, "12 ", kBadAnimatedFullLightCount},
+                 {9, "ten", kBadAnimatedLiteDarkCount}, {10, "", kBadStaticFullLightCount},
+                 {11, "   ", kBadStaticLiteDarkCount},  {12, "gifs", kBadSmileKinds},
+                 {12, "ANIM", kDescriptionSound},       {1, "/", kDescriptionSound}};
     for (const auto& c : cases) {
         std::vector<std::string> lines = SoundDescription();
         lines[c.line - 1] = c.value;
-        EXPECT_EQ(Check(lines), c.code) << c.what;
+        EXPECT_EQ(Check(lines), c.code) << c.line << ": " << c.value;
     }
 }
 
 TEST_F(SmpIni, CommentsAreSkippedEmptyLinesAreDataAndTheLatestFaultWins) {
-    EXPECT_EQ(CheckPackDescription(world.realFiles, world.folder), kDescriptionMissing);
-    TestWorld folderInstead;
-    folderInstead.MakeFolder("Source SMP\\SMP.ini");
-    EXPECT_EQ(CheckPackDescription(folderInstead.realFiles, folderInstead.folder),
-              kDescriptionMissing);
-
     std::vector<std::string> lines = SoundDescription();
     lines.insert(lines.begin(), "// Sunny pack, written by hand");
     lines.insert(lines.begin() + 3, "\\\\ another note");
@@ -89,8 +72,6 @@ TEST_F(SmpIni, CommentsAreSkippedEmptyLinesAreDataAndTheLatestFaultWins) {
     lines[1] = "pack";
     lines[11] = "none";
     EXPECT_EQ(Check(lines), kBadSmileKinds);
-    lines.pop_back();
-    EXPECT_EQ(Check(lines), kTooFewLines);
 }
 
 TEST_F(SmpIni, LoadKeepsTheValuesAsWrittenAndMapsTheKinds) {
@@ -122,38 +103,51 @@ TEST_F(SmpIni, LoadKeepsTheValuesAsWrittenAndMapsTheKinds) {
 
 // A fault stops the wizard. Outside test mode the box says only that installing is not
 // possible, the detail is for the log, and the values of a faulty file are still taken; test
-// mode shows the detail and takes nothing.
-TEST_F(SmpIni, AFaultIsFatalAndItsDetailIsShownInTestModeOnly) {
-    std::vector<std::string> lines = SoundDescription();
-    lines[3] = "twin";
-    for (const bool testMode : {false, true}) {
-        TestWorld fresh;
-        fresh.wizard.state.TestMode = testMode;
-        fresh.Write("Source SMP\\SMP.ini", Join(lines));
-        const Findings findings = LoadPackDescription(fresh.Checks(), fresh.wizard.pack);
-        EXPECT_EQ(fresh.wizard.pack.NameAndVersion, testMode ? "" : "Sunny Smiles 1.0");
-        const std::string detail = "Error in string: \"Type smiles pack\".";
-        ASSERT_EQ(findings.size(), 1u);
-        EXPECT_EQ(findings[0].severity, Severity::Fatal);
-        EXPECT_EQ(findings[0].title, "Velmora: Error in smiles-pack...");
-        EXPECT_EQ(findings[0].text, BoxText(fresh.folder, testMode ? "\r\n\r\n" + detail : ""));
-        EXPECT_EQ(findings[0].logText, "Error in \"SMP.ini\" " + detail);
-    }
-}
+// mode shows the detail and takes nothing. A file the system will not let us read is the
+// user's business: its reason is shown in every mode.
+TEST(SmpIniFaults, AFaultIsFatalAndItsDetailIsShownInTestModeOrForAnUnreadableFile) {
+    const std::string type = "Error in string: \"Type smiles pack\".",
+                      few = "Error data: \"Amount of strings are not enough\".",
+                      missing = "Error data: File not found.",
+                      held = "Error data: File cannot be read (The file is in use).";
+    const struct {
+        std::string file;
+        bool testMode;
+        int code;
+        const char* name;  // as loaded
+        std::string detail;
+        bool shown;
+    } cases[] = {{"twin", false, kBadPackType, "Sunny Smiles 1.0", type, false},
+                 {"twin", true, kBadPackType, "", type, true},
+                 {"short", false, kTooFewLines, "Sunny Smiles 1.0", few, false},
+                 {"missing", false, kDescriptionMissing, "", missing, false},
+                 {"missing", true, kDescriptionMissing, "", missing, true},
+                 {"folder", false, kDescriptionMissing, "", missing, false},
+                 {"held", false, kDescriptionUnreadable, "", held, true},
+                 {"held", true, kDescriptionUnreadable, "", held, true}};
+    for (const auto& c : cases) {
+        TestWorld world;
+        const std::string path = world.folder + "\\Source SMP\\SMP.ini";
+        std::vector<std::string> lines = SoundDescription();
+        lines[3] = c.file == "twin" ? "twin" : lines[3];
+        lines.resize(c.file == "short" ? 13 : 14);
+        if (c.file == "folder") world.MakeFolder("Source SMP\\SMP.ini");
+        if (c.file != "missing" && c.file != "folder")
+            world.Write("Source SMP\\SMP.ini", Join(lines));
+        LockedFile files(c.file == "held" ? path : "");
+        EXPECT_EQ(CheckPackDescription(files, world.folder), c.code) << c.file;
 
-TEST_F(SmpIni, AnUnreadableFileStopsTheWizardAndNamesTheReasonInEveryMode) {
-    WriteDescription(SoundDescription());
-    LockedFile locked(world.folder + "\\Source SMP\\SMP.ini");
-    EXPECT_EQ(CheckPackDescription(locked, world.folder), kDescriptionUnreadable);
-    const std::string detail = "Error data: File cannot be read (The file is in use).";
-    for (const bool testMode : {false, true}) {
-        PackDescription pack;
-        const Findings findings = LoadPackDescription({locked, world.folder, testMode}, pack);
-        EXPECT_EQ(pack.NameAndVersion, "");
-        ASSERT_EQ(findings.size(), 1u);
-        EXPECT_EQ(findings[0].severity, Severity::Fatal);
-        EXPECT_EQ(findings[0].text, BoxText(world.folder, "\r\n\r\n" + detail));
-        EXPECT_EQ(findings[0].logText, "Error in \"SMP.ini\" " + detail);
+        const Findings found =
+            LoadPackDescription({files, world.folder, c.testMode}, world.wizard.pack);
+        EXPECT_EQ(world.wizard.pack.NameAndVersion, c.name) << c.file << c.testMode;
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(found[0].severity, Severity::Fatal);
+        EXPECT_EQ(found[0].title + "|" + found[0].text,
+                  "Velmora: Error in smiles-pack...|Error in file: \"" + path +
+                      "\"!\r\nInstallation of smiles-pack is not possible!" +
+                      (c.shown ? "\r\n\r\n" + c.detail : ""))
+            << c.file << c.testMode;
+        EXPECT_EQ(found[0].logText, "Error in \"SMP.ini\" " + c.detail);
     }
 }
 
@@ -168,7 +162,8 @@ TEST(PackRules, DeclaredSmilesAddUpIn64BitsFitTheBarsAndOnlyWebAddressesAreLinks
     EXPECT_EQ(DeclaredSmiles(pack, false, true), -2147483649);
     const int64_t ranges[][2] = {
         {65535, 65535}, {65536, 65536}, {70000, 70000}, {4294967294, INT32_MAX}, {-2147483649, 0}};
-    for (const auto& range : ranges) EXPECT_EQ(ProgressBarRange(range[0]), range[1]) << range[0];
+    for (const auto& range : ranges)
+        EXPECT_EQ(ProgressBarRange(range[0]), range[1]) << range[0];
 
     for (const char* address : {"http://pack.example", "HTTPS://pack.example/x", "hTtP://"})
         EXPECT_TRUE(IsWebAddress(address)) << address;
@@ -178,32 +173,20 @@ TEST(PackRules, DeclaredSmilesAddUpIn64BitsFitTheBarsAndOnlyWebAddressesAreLinks
         EXPECT_FALSE(IsWebAddress(other)) << other;
 }
 
+// Whatever converts wholly to a signed 32-bit number, in decimal or in hexadecimal after "$",
+// "0x" or "x"; "-" stands for a text that is none.
 TEST(IntegerRule, AcceptsWhatConvertsWhollyToASigned32BitNumber) {
-    const std::pair<const char*, int32_t> good[] = {
-        {"  12", 12},
-        {"+7", 7},
-        {"-7", -7},
-        {"$1f", 31},
-        {"0X10", 16},
-        {"x1A", 26},
-        {"-$10", -16},
-        {"007", 7},
-        {"0", 0},
-        {"2147483647", INT32_MAX},
-        {"-2147483648", INT32_MIN},
-        {"$7FFFFFFF", INT32_MAX},
-    };
-    for (const auto& [text, expected] : good) {
-        int32_t value = -99;
-        EXPECT_TRUE(ParseInteger(text, value)) << text;
-        EXPECT_EQ(value, expected) << text;
-    }
-    for (const char* text :
-         {"", " ", "12 ", "1 2", "+", "$", "0x", "x", "1.5", "$G1", "\t12", "2147483648",
-          "-2147483649", "$80000000", "99999999999999999999", "+-1"}) {
+    std::istringstream texts(
+        "  12|+7|-7|$1f|0X10|x1A|-$10|007|0|2147483647|-2147483648|$7FFFFFFF|| |12 |1 2|+|$|0x|x|"
+        "1.5|$G1|\t12|2147483648|-2147483649|$80000000|99999999999999999999|+-1");
+    std::string values;
+    for (std::string text; std::getline(texts, text, '|');) {
         int32_t value = 5;
-        EXPECT_FALSE(ParseInteger(text, value)) << '"' << text << '"';
+        values += ParseInteger(text, value) ? std::to_string(value) + " " : "- ";
     }
+    EXPECT_EQ(values,
+              "12 7 -7 31 16 26 -16 7 0 2147483647 -2147483648 2147483647 "
+              "- - - - - - - - - - - - - - - - ");
 }
 
 }  // namespace

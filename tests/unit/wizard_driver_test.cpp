@@ -1,383 +1,221 @@
-// The page sequence driven by scripted pages, the closing sequence, and the guard.
+// The page sequence driven by scripted pages, the closing sequence, the guard, and where the
+// findings of the checks go.
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <cstdio>
 #include <map>
+#include <sstream>
 
+#include "app/findings.h"
 #include "base/unexpected_error.h"
 #include "test_world.h"
 
 namespace velmora::test {
 namespace {
 
-using Action = std::function<PageResult(Wizard&)>;
-
-const Action Next = [](Wizard&) { return PageResult::Next; };
-const Action Back = [](Wizard&) { return PageResult::Back; };
-const Action Exit = [](Wizard&) { return PageResult::Stop; };
-const Action Pass = [](Wizard&) { return PageResult::Skip; };  // nothing to show
-
-Action ChooseFolder(const std::string& folder, bool found = false,
-                    PageResult result = PageResult::Next) {
-    return [=](Wizard& w) {
-        w.qip.folder = folder;
-        w.qip.showFoundMessage = found;
-        w.state.SearchMethod = kManualFolderChoice;
-        return result;
-    };
+// Does what a word of a script says, and says how the page was left.
+PageResult Act(Wizard& w, const std::string& word) {
+    if (word == "qip" || word == "found") w.qip = {"C:\\QIP", false, word == "found"};
+    if (word == "infium") w.qip = {"C:\\Infium", true};
+    if (word == "none") w.qip.folder.clear();
+    if (word == "simple") w.state.SearchMethod = kSimplifiedSearch;
+    if (word == "info-off") w.pack.InfoPageSwitch = "oFF";
+    if (word == "anonymous") w.pack.AuthorEmail.clear();
+    if (word == "untitled") w.text[Text::ConfirmTitle].clear();
+    if (word == "problem") LogProblem(w.state, "a problem");
+    if (word == "installed") w.state.InstallStarted = true;
+    if (word == "reboot") w.state.RebootNeeded = true;
+    if (word == "clears") w.state.ErrorsFound = false;
+    if (word == "throw") throw std::runtime_error("out of memory");
+    if (word == "file-error") throw UnexpectedFileError("C:\\QIP\\a.gif", "Access denied.");
+    if (word == "back") return PageResult::Back;
+    if (word == "pass") return PageResult::Skip;
+    return word == "exit" || word == "problem" ? PageResult::Stop : PageResult::Next;
 }
 
-Action ChooseSearch(int32_t method) {
-    return [=](Wizard& w) {
-        w.state.SearchMethod = method;
-        return PageResult::Next;
-    };
-}
+// The pages by the names the scripts use, in step order; the steps between them have none.
+const char* const kPages[] = {"",         "Language",     "AboutProgram",     "AboutPack",
+                              "PackInfo", "SearchMethod", "SimpleSearch",     "SearchResults",
+                              "",         "InstallMode",  "InstallIntoSkins", "InstallIntoInfium"};
 
-// The steps by the names the program gives them.
-const std::pair<Step, const char*> kPages[] = {
-    {Step::Language, "Language"},         {Step::AboutProgram, "AboutProgram"},
-    {Step::AboutPack, "AboutPack"},       {Step::PackInfo, "PackInfo"},
-    {Step::SearchMethod, "SearchMethod"}, {Step::SimpleSearch, "SimpleSearch"},
-    {Step::SearchResults, "SearchResults"}, {Step::InstallMode, "InstallMode"},
-    {Step::InstallIntoSkins, "InstallIntoSkins"}, {Step::InstallIntoInfium, "InstallIntoInfium"},
+const std::map<Question, const char*> kBoxes = {
+    {Question::FoundFolder, "[found]"},     {Question::AnotherInstall, "[another]"},
+    {Question::RestartQip, "[restart]"},    {Question::Reboot, "[reboot]"},
+    {Question::WriteLog, "[log]"},          {Question::MailLog, "[mail]"},
+    {Question::UnexpectedError, "[error]"}, {Question::UnsupportedWindows, "[os]"},
 };
 
-// A sound SMP.ini, which the run loads before its first page.
-void WritePack(TestWorld& world, const std::string& email = "author@pack.example",
-               const std::string& infoPage = "") {
-    world.Write("Source SMP\\SMP.ini", "Sunny Smiles 1.0\r\nsmilespack\r\nall\r\nfulllite\r\n"
-                                        "https://pack.example\r\n" + email +
-                                            "\r\nno\r\n12\r\n10\r\n12\r\n10\r\nall\r\n" +
-                                            infoPage + "\r\n01.12.2026\r\n");
-}
-
-// Pages that act out a script and write down the order in which they ran.
-class ScriptedRun {
+// A run over pages that act out a script, "Page=word,word;Page=word", where "a+b" does a and
+// then b; "answers=yes,no" answers the boxes, "windows=5.1" is the system. A page without words
+// left goes on with Next; a page whose first word is "missing" is not supplied. The trace names
+// each page as it starts, marked "-+" or "--" when Back, or Back and Next, start disabled; each
+// closing operation; each box; and a restart of Windows.
+class ScriptedRun : public Dialogs {
   public:
-    explicit ScriptedRun(TestWorld& world) : world_(world) { WritePack(world); }
-
-    ScriptedRun& On(const std::string& page, std::initializer_list<Action> actions) {
-        for (const Action& action : actions)
-            script_[page].push_back(action);
-        return *this;
+    explicit ScriptedRun(const std::string& script) {
+        world.Write("Source SMP\\SMP.ini",
+                    "Sunny Smiles 1.0\r\nsmilespack\r\nall\r\nfulllite\r\nhttps://pack.example\r\n"
+                    "a@pack.example\r\nno\r\n12\r\n10\r\n12\r\n10\r\nall\r\n\r\n01.12.2026\r\n");
+        std::istringstream entries(script);
+        for (std::string entry; std::getline(entries, entry, ';');) {
+            std::istringstream words(entry.substr(entry.find('=') + 1));
+            for (std::string word; std::getline(words, word, ',');)
+                script_[entry.substr(0, entry.find('='))].push_back(word);
+        }
     }
 
-    WizardOperations Operations() {
+    std::string Run() {
         WizardOperations ops;
-        for (const auto& [step, name] : kPages)
-            ops.pages[step] = Page(name);
-        ops.SetButtons = [this](bool back, bool next) { buttons = {back, next}; };
+        for (size_t step = 0; step < std::size(kPages); ++step) {
+            const std::deque<std::string>& words = script_[kPages[step]];
+            if (*kPages[step] && (words.empty() || words.front() != "missing"))
+                ops.pages[static_cast<Step>(step)] = Page(kPages[step]);
+        }
+        ops.SetButtons = [this](bool back, bool next) { marker_ = back ? "" : next ? "-+" : "--"; };
         ops.WriteLogFile = [this] { Page("WriteLogFile")(); };
         ops.MailLogFile = [this] { Page("MailLogFile")(); };
-        return ops;
+        for (const std::string& v : script_["windows"])
+            std::sscanf(v.c_str(), "%u.%u", &world.host.version.major, &world.host.version.minor);
+        for (const std::string& word : script_["answers"])
+            world.dialogs.answers.push_back(word == "yes" ? BoxAnswer::Yes : BoxAnswer::No);
+        RunWizard(wizard, ops);
+        if (world.host.restarts) trace += " restarted";
+        return trace.empty() ? trace : trace.substr(1);
     }
 
-    // Runs the wizard and returns the pages in the order they ran, separated by blanks.
-    std::string Run() {
-        RunWizard(world_.wizard, Operations());
-        return trace;
+    BoxAnswer Ask(const MessageBoxRequest& box) override {
+        trace += std::string(" ") + kBoxes.at(box.question);
+        return world.dialogs.Ask(box);
     }
 
+    TestWorld world;
+    Platform platform{world.realFiles, *this,          world.host,
+                      world.processes, world.registry, world.clock};
+    Wizard wizard{platform};
     std::string trace;
-    std::pair<bool, bool> buttons;                              // Back and Next, as last asked
-    std::map<std::string, std::vector<std::pair<bool, bool>>> started;  // each visit's buttons
 
   private:
     WizardOperation Page(const std::string& name) {
         return [this, name] {
-            trace += (trace.empty() ? "" : " ") + name;
-            started[name].push_back(buttons);
-            auto& queue = script_[name];
-            if (queue.empty()) return Next(world_.wizard);
-            const Action action = queue.front();
-            queue.pop_front();
-            return action(world_.wizard);
+            trace += " " + name + marker_;
+            marker_.clear();
+            std::deque<std::string>& words = script_[name];
+            if (words.empty()) return PageResult::Next;
+            std::istringstream steps(words.front());
+            words.pop_front();
+            PageResult result = PageResult::Next;
+            for (std::string step; std::getline(steps, step, '+');)
+                result = Act(wizard, step);
+            return result;
         };
     }
 
-    TestWorld& world_;
-    std::map<std::string, std::deque<Action>> script_;
+    std::map<std::string, std::deque<std::string>> script_;
+    std::string marker_;
 };
 
-class Driver : public ::testing::Test {
-  protected:
-    Driver() { world.wizard.state.LanguageName = "Russian"; }
+const std::string kStart = "Language-- AboutProgram-+ ";
+const std::string kToSearch = kStart + "AboutPack PackInfo SearchMethod ";
+const std::string kError =
+    "Velmora: Error...|The wizard had to stop because of an unexpected error.\r\n\r\nReason: ";
 
-    std::vector<std::string> BoxTitles() const {
-        std::vector<std::string> titles;
-        for (const MessageBoxRequest& box : world.dialogs.shown)
-            titles.push_back(box.title);
-        return titles;
-    }
-
-    TestWorld world;
-    ScriptedRun run{world};
-};
-
-TEST_F(Driver, ForwardToQip2005AndBackFromEachPageToItsPredecessor) {
-    run.On("AboutPack", {Back, Next})
-        .On("PackInfo", {Back, Next})
-        .On("SearchMethod", {Back, ChooseFolder("C:\\QIP")})
-        .On("InstallMode", {Back, Next})
-        .On("SearchMethod", {ChooseFolder("C:\\QIP")})
-        .On("InstallIntoSkins", {Back, Next});
-    EXPECT_EQ(run.Run(),
-              "Language AboutProgram AboutPack AboutProgram AboutPack PackInfo AboutPack "
-              "PackInfo SearchMethod PackInfo SearchMethod InstallMode SearchMethod InstallMode "
-              "InstallIntoSkins InstallMode InstallIntoSkins");
-    // After the language page the chosen language is loaded in full.
-    EXPECT_FALSE(world.wizard.state.LanguagePending);
-    EXPECT_EQ(world.wizard.text[Text::BackButtonText], "<< Назад");
-    // The closing question about another installation was asked, owned by the window.
-    ASSERT_EQ(world.dialogs.shown.size(), 1u);
-    EXPECT_EQ(world.dialogs.shown[0].owner, BoxOwner::MainWindow);
-    EXPECT_EQ(world.dialogs.shown[0].text, world.wizard.text[Text::AskAnotherInstall]);
-}
-
-TEST_F(Driver, ExitOnAnyPageEndsTheRunAtOnceAndOffersOnlyTheLog) {
-    const char* pages[] = {"Language",     "AboutProgram", "AboutPack",       "PackInfo",
-                           "SearchMethod", "InstallMode",  "InstallIntoSkins"};
-    for (const char* page : pages) {
-        TestWorld fresh;
-        fresh.wizard.state.LanguageName = "Russian";
-        ScriptedRun exiting(fresh);
-        if (std::string(page) != "SearchMethod")
-            exiting.On("SearchMethod", {ChooseFolder("C:\\QIP")});
-        exiting.On(page, {[](Wizard& w) {
-                       LogProblem(w.state, "Broken.txt | Error in file, not for loading!");
-                       return Exit(w);
-                   }});
-        const std::string trace = exiting.Run();
-        EXPECT_EQ(trace.substr(trace.rfind(' ') + 1), page) << trace;
-        // The only question is the log's, and not before a language was chosen.
-        EXPECT_EQ(fresh.dialogs.shown.size(), std::string(page) == "Language" ? 0u : 1u) << page;
-    }
-}
-
-// A page with nothing to show is passed over the way the user was going. The information page
-// may also be switched off by the pack.
-TEST_F(Driver, PagesWithNothingToShowArePassedOverBothWays) {
-    WritePack(world, "a@b.example", "oFF");
-    run.On("SearchMethod", {Back, Exit});
-    EXPECT_EQ(run.Run(), "Language AboutProgram AboutPack SearchMethod AboutPack SearchMethod");
-
-    WritePack(world);
-    run.trace.clear();
-    run.On("AboutPack", {Pass, Pass}).On("PackInfo", {Back, Exit});
-    EXPECT_EQ(run.Run(),
-              "Language AboutProgram AboutPack PackInfo AboutPack AboutProgram "
-              "AboutPack PackInfo");
-}
-
-// The search's results say which messenger runs; Back (or Cancel) in the QIP Infium
-// installation leads to the search method again.
-TEST_F(Driver, SimplifiedSearchLeadsToTheInstallationOfTheMessengerFound) {
-    const Action infium = [](Wizard& w) {
-        ChooseFolder("C:\\Infium")(w);
-        w.qip.isInfium = true;
-        return PageResult::Next;
+TEST(Driver, EveryWayThroughThePagesAndOutOfThem) {
+    // The script, the trace, and where it matters the title, a bar, and text of the last box.
+    const std::vector<std::string> cases[] = {
+        // Where Back and Next lead, and a page with nothing to show passed over both ways.
+        {"AboutPack=back,next;PackInfo=back,next;SearchMethod=back,qip,qip;InstallMode=back,next;"
+         "InstallIntoSkins=back,next",
+         kStart + "AboutPack AboutProgram-+ AboutPack PackInfo AboutPack PackInfo SearchMethod "
+                  "PackInfo SearchMethod InstallMode SearchMethod InstallMode InstallIntoSkins "
+                  "InstallMode InstallIntoSkins [another]"},
+        {"AboutPack=info-off;SearchMethod=back,exit",
+         kStart + "AboutPack SearchMethod AboutPack SearchMethod"},
+        {"AboutPack=pass,pass;PackInfo=back,exit",
+         kStart + "AboutPack PackInfo AboutPack AboutProgram-+ AboutPack PackInfo"},
+        {"SearchMethod=simple,simple,exit;SearchResults=qip,infium;InstallIntoInfium=back;"
+         "answers=yes",
+         kToSearch + "SimpleSearch SearchResults InstallMode InstallIntoSkins [another] "
+                     "SearchMethod SimpleSearch SearchResults InstallIntoInfium SearchMethod"},
+        {"SearchMethod=simple,simple,simple,exit;SimpleSearch=next,next,back;"
+         "SearchResults=none,back",
+         kToSearch + "SimpleSearch SearchResults SearchMethod SimpleSearch SearchResults "
+                     "SearchMethod SimpleSearch SearchMethod"},
+        // The closing sequence.
+        {"SearchMethod=found;InstallMode=exit", kToSearch + "[found] InstallMode",
+         "Предупреждение...|Папка QIP`а успешно найдена!\r\nПуть к найденной папке: \"C:\\QIP\""},
+        {"SearchMethod=qip;InstallIntoSkins=installed",
+         kToSearch + "InstallMode InstallIntoSkins [another] [restart]",
+         "Предупреждение...|Для использования новых смайлов, необходимо перезапустить QIP."},
+        {"SearchMethod=qip;InstallIntoSkins=installed+reboot;answers=no,yes",
+         kToSearch + "InstallMode InstallIntoSkins [another] [reboot] restarted"},
+        {"AboutProgram=problem", kStart + "[log]",
+         "Подтверждение...|При установке смайл-пака были обнаружены ошибки, создать LOG-файл с "
+         "отчетом о них?"},
+        {"AboutProgram=problem;answers=yes,yes", kStart + "[log] WriteLogFile [mail] MailLogFile"},
+        {"AboutProgram=problem;answers=yes,no", kStart + "[log] WriteLogFile [mail]"},
+        {"AboutProgram=anonymous+problem;answers=yes", kStart + "[log] WriteLogFile"},
+        {"AboutProgram=problem;WriteLogFile=clears;answers=yes", kStart + "[log] WriteLogFile"},
+        {"AboutProgram=untitled+problem", kStart + "[log]",
+         "Confirm...|During install smiles-pack were found errors, create LOG-file with report?"},
+        // The guard: the reason is logged before the closing sequence, which runs once.
+        {"SearchMethod=qip;InstallIntoSkins=installed+file-error",
+         kToSearch + "InstallMode InstallIntoSkins [restart] [log] [error]",
+         "Velmora: Error...|The wizard had to stop: a file could not be used.\r\n\r\n"
+         "File: \"C:\\QIP\\a.gif\"\r\nReason: Access denied."},
+        {"AboutProgram=problem+throw;WriteLogFile=file-error;answers=yes",
+         kStart + "[log] WriteLogFile [error]", kError + "out of memory"},
+        {"SearchMethod=missing", kStart + "AboutPack PackInfo [log] [error]",
+         kError + "The step \"SearchMethodPage\" is not available in this program."},
+        {"SearchMethod=pass", kToSearch + "[log] [error]",
+         kError + "The step \"SearchMethodPage\" cannot be passed over."},
+        // Windows older than XP is refused before any page.
+        {"windows=4.10", "[os]",
+         "Warning...|\r\nVelmora\r\n\r\nNot supported OS...                "},
+        {"windows=5.0", "[os]"},
+        {"windows=5.1;Language=exit", "Language--"},
+        {"windows=6.0;Language=exit", "Language--"},
+        {"AboutProgram=back", kStart + "[log] [error]",
+         kError + "The step \"AboutProgramPage\" has no way back."},
     };
-    run.On("SearchMethod", {ChooseSearch(kSimplifiedSearch), ChooseSearch(kSimplifiedSearch), Exit})
-        .On("SearchResults", {ChooseFolder("C:\\QIP"), infium})
-        .On("InstallIntoInfium", {Back});
-    world.dialogs.answers = {BoxAnswer::Yes};
-    EXPECT_EQ(run.Run(),
-              "Language AboutProgram AboutPack PackInfo SearchMethod SimpleSearch SearchResults "
-              "InstallMode InstallIntoSkins SearchMethod SimpleSearch SearchResults "
-              "InstallIntoInfium SearchMethod");
-}
-
-// The copy list disables Next until a pick; the search method starts with it enabled again.
-TEST_F(Driver, NothingFoundOrBackFromTheListReturnsToTheSearchMethodWithNextEnabled) {
-    run.On("SearchMethod", {ChooseSearch(kSimplifiedSearch), ChooseSearch(kSimplifiedSearch),
-                            ChooseSearch(kSimplifiedSearch), Exit})
-        .On("SimpleSearch", {Next, Next, Back})
-        .On("SearchResults", {ChooseFolder(""), ChooseFolder("C:\\QIP", false, PageResult::Back)});
-    EXPECT_EQ(run.Run(),
-              "Language AboutProgram AboutPack PackInfo SearchMethod SimpleSearch SearchResults "
-              "SearchMethod SimpleSearch SearchResults SearchMethod SimpleSearch SearchMethod");
-    const std::pair<bool, bool> both{true, true};
-    EXPECT_EQ(run.started["SearchMethod"], decltype(run.started)::mapped_type(4, both));
-    // Only the first pages start without Back, and the language page without Next.
-    EXPECT_EQ(run.started["Language"][0], std::make_pair(false, false));
-    EXPECT_EQ(run.started["AboutProgram"][0], std::make_pair(false, true));
-    EXPECT_EQ(run.started["AboutPack"][0], both);
-}
-
-TEST_F(Driver, FoundFolderNoticeNamesTheFolderBeforeTheInstallation) {
-    run.On("SearchMethod", {ChooseFolder("C:\\Program Files\\QIP", true)})
-        .On("InstallMode", {Exit});
-    run.Run();
-    ASSERT_EQ(world.dialogs.shown.size(), 1u);
-    const MessageBoxRequest& notice = world.dialogs.shown[0];
-    EXPECT_EQ(notice.title, "Предупреждение...");
-    EXPECT_EQ(notice.text,
-              "Папка QIP`а успешно найдена!\r\nПуть к найденной папке: "
-              "\"C:\\Program Files\\QIP\"");
-    EXPECT_EQ(notice.icon, BoxIcon::Information);
-    EXPECT_EQ(notice.owner, BoxOwner::None);
-}
-
-TEST_F(Driver, WindowsOlderThanXpIsRefusedBeforeAnyPage) {
-    const std::pair<WindowsVersion, bool> versions[] = {
-        {{4, 10}, false}, {{5, 0}, false}, {{5, 1}, true}, {{6, 0}, true}};
-    for (const auto& [version, runs] : versions) {
-        TestWorld fresh;
-        fresh.host.version = version;
-        ScriptedRun versioned(fresh);
-        versioned.On("Language", {Exit});
-        EXPECT_EQ(versioned.Run(), runs ? "Language" : "") << version.major << version.minor;
-        if (runs) continue;
-        ASSERT_EQ(fresh.dialogs.shown.size(), 1u);
-        const MessageBoxRequest& box = fresh.dialogs.shown[0];
-        EXPECT_EQ(box.text, "\r\nVelmora\r\n\r\nNot supported OS...                ");
-        EXPECT_EQ(box.title, "Warning...");
-        EXPECT_EQ(box.icon, BoxIcon::Error);
-        EXPECT_EQ(box.owner, BoxOwner::None);
-    }
-}
-
-// --- The closing sequence ---------------------------------------------------------------------
-
-TEST_F(Driver, Qip2005InstallationAsksToRestartQipOrTheSystem) {
-    for (const bool quotaRaised : {false, true}) {
-        TestWorld fresh;
-        fresh.wizard.state.LanguageName = "Russian";
-        ScriptedRun installing(fresh);
-        installing.On("SearchMethod", {ChooseFolder("C:\\QIP")})
-            .On("InstallIntoSkins", {[=](Wizard& w) {
-                    w.state.InstallStarted = true;
-                    w.state.RebootNeeded = quotaRaised;
-                    return PageResult::Next;
-                }});
-        fresh.dialogs.answers = {BoxAnswer::No, BoxAnswer::Yes};
-        installing.Run();
-        ASSERT_EQ(fresh.dialogs.shown.size(), 2u);
-        const MessageBoxRequest& last = fresh.dialogs.shown[1];
-        if (quotaRaised) {
-            EXPECT_EQ(last.text, fresh.wizard.text[Text::AskReboot]);
-            EXPECT_EQ(last.buttons, BoxButtons::YesNo);
-            EXPECT_EQ(fresh.host.restarts, 1);
-        } else {
-            EXPECT_EQ(last.text, "Для использования новых смайлов, необходимо перезапустить QIP.");
-            EXPECT_EQ(last.icon, BoxIcon::Information);
-            EXPECT_EQ(fresh.host.restarts, 0);
+    for (const std::vector<std::string>& c : cases) {
+        ScriptedRun run(c[0]);
+        EXPECT_EQ(run.Run(), c[1]) << c[0];
+        const std::vector<MessageBoxRequest>& shown = run.world.dialogs.shown;
+        if (shown.empty()) continue;
+        const MessageBoxRequest& last = shown.back();
+        if (c.size() > 2) {
+            EXPECT_EQ(last.title + "|" + last.text, c[2]) << c[0];
         }
+        if (last.question == Question::UnexpectedError) {
+            EXPECT_NE(run.wizard.state.ErrorLog.find("\r\n" + last.text), std::string::npos);
+        }
+        for (const MessageBoxRequest& box : shown)
+            EXPECT_EQ(box.owner == BoxOwner::MainWindow, box.question == Question::AnotherInstall);
     }
 }
 
-TEST_F(Driver, TheLogIsOfferedAndMailedOnlyAfterItWasWritten) {
-    struct Case {
-        std::deque<BoxAnswer> answers;
-        const char* email;
-        bool writerClearsErrors;
-        const char* trace;  // the closing operations that ran
-        size_t questions;
-    };
-    const Case cases[] = {
-        {{BoxAnswer::No}, "a@b.example", false, "", 1},
-        {{BoxAnswer::Yes, BoxAnswer::Yes}, "a@b.example", false, "WriteLogFile MailLogFile", 2},
-        {{BoxAnswer::Yes, BoxAnswer::No}, "a@b.example", false, "WriteLogFile", 2},
-        {{BoxAnswer::Yes}, "", false, "WriteLogFile", 1},
-        {{BoxAnswer::Yes}, "a@b.example", true, "WriteLogFile", 1},
-    };
-    for (const Case& c : cases) {
-        TestWorld fresh;
-        fresh.wizard.state.LanguageName = "Russian";
-        ScriptedRun closing(fresh);
-        WritePack(fresh, c.email);
-        closing.On("AboutProgram", {[](Wizard& w) {
-                       LogProblem(w.state, "a problem");
-                       return Exit(w);
-                   }});
-        closing.On("WriteLogFile", {[&](Wizard& w) {
-                       if (c.writerClearsErrors) w.state.ErrorsFound = false;
-                       return PageResult::Next;
-                   }});
-        fresh.dialogs.answers = c.answers;
-        const std::string trace = closing.Run();
-        EXPECT_EQ(trace.substr(std::string("Language AboutProgram").size()),
-                  std::string(*c.trace ? " " : "") + c.trace);
-        ASSERT_EQ(fresh.dialogs.shown.size(), c.questions);
-        EXPECT_EQ(fresh.dialogs.shown[0].title, "Подтверждение...");
-        EXPECT_EQ(fresh.dialogs.shown[0].text,
-                  "При установке смайл-пака были обнаружены ошибки, создать LOG-файл с отчетом о "
-                  "них?");
-        EXPECT_EQ(fresh.dialogs.shown[0].owner, BoxOwner::None);
+// Exit ends the run at once; the only question left is the log's, and none before a language
+// was chosen.
+TEST(Driver, ExitOnAnyPageEndsTheRunAtOnceAndOffersOnlyTheLog) {
+    const std::string walk = kToSearch + "InstallMode InstallIntoSkins";
+    for (const std::string page : {"Language", "AboutProgram", "AboutPack", "PackInfo",
+                                   "SearchMethod", "InstallMode", "InstallIntoSkins"}) {
+        ScriptedRun run((page == "SearchMethod" ? "" : "SearchMethod=qip;") + page + "=problem");
+        const size_t end = walk.find(' ', walk.find(page));
+        EXPECT_EQ(run.Run(), page == "Language" ? "Language--" : walk.substr(0, end) + " [log]");
     }
 }
 
-TEST_F(Driver, AnEmptyConfirmationTitleGetsTheEnglishLogQuestions) {
-    world.wizard.state.LanguagePending = false;
-    world.wizard.state.ErrorsFound = true;
-    CloseWizard(world.wizard, run.Operations());
-    ASSERT_EQ(world.dialogs.shown.size(), 1u);
-    EXPECT_EQ(world.dialogs.shown[0].title, "Confirm...");
-    EXPECT_EQ(world.dialogs.shown[0].text,
-              "During install smiles-pack were found errors, create LOG-file with report?");
-}
-
-TEST_F(Driver, AnUnexpectedErrorStillClosesTheWizardOnceAndIsNamed) {
-    run.On("SearchMethod", {ChooseFolder("C:\\QIP")})
-        .On("InstallIntoSkins", {[](Wizard& w) -> PageResult {
-                w.state.InstallStarted = true;
-                throw UnexpectedFileError("C:\\QIP\\Skins\\Blue\\Smilies\\Animated\\a.gif",
-                                          "Access is denied.");
-            }});
-    run.Run();
-    // The reason is logged first, so the closing sequence offers LOG.txt with it.
-    EXPECT_EQ(BoxTitles(), (std::vector<std::string>{"Предупреждение...", "Подтверждение...",
-                                                     "Velmora: Error..."}));
-    const std::string reason =
-        "The wizard had to stop: a file could not be used.\r\n\r\n"
-        "File: \"C:\\QIP\\Skins\\Blue\\Smilies\\Animated\\a.gif\"\r\n"
-        "Reason: Access is denied.";
-    EXPECT_EQ(world.wizard.state.ErrorLog, "\r\n" + reason);
-    EXPECT_EQ(world.dialogs.shown[2].text, reason);
-    EXPECT_EQ(world.dialogs.shown[2].icon, BoxIcon::Error);
-}
-
-TEST_F(Driver, AnErrorInsideTheClosingSequenceIsShownAndNothingRunsTwice) {
-    run.On("AboutProgram", {[](Wizard& w) -> PageResult {
-               LogProblem(w.state, "a problem");
-               throw std::runtime_error("out of memory");
-           }})
-        .On("WriteLogFile", {[](Wizard&) -> PageResult {
-                throw UnexpectedFileError("C:\\LOG.txt", "Disk full");
-            }});
-    world.dialogs.answers = {BoxAnswer::Yes};
-    EXPECT_EQ(run.Run(), "Language AboutProgram WriteLogFile");
-    // The first failure is the one the user is told about.
-    EXPECT_EQ(BoxTitles(), (std::vector<std::string>{"Подтверждение...", "Velmora: Error..."}));
-    EXPECT_EQ(world.dialogs.shown[1].text,
-              "The wizard had to stop because of an unexpected error.\r\n\r\n"
-              "Reason: out of memory");
-}
-
-TEST_F(Driver, AMissingOperationEndsTheWizardThroughTheGuardAndNamesIt) {
-    WizardOperations operations = run.Operations();
-    operations.pages.erase(Step::SearchMethod);
-    RunWizard(world.wizard, operations);
-    EXPECT_EQ(run.trace, "Language AboutProgram AboutPack PackInfo");
-    ASSERT_EQ(BoxTitles(), (std::vector<std::string>{"Подтверждение...", "Velmora: Error..."}));
-    EXPECT_EQ(world.dialogs.shown[1].text,
-              "The wizard had to stop because of an unexpected error.\r\n\r\n"
-              "Reason: The step \"SearchMethodPage\" is not available in this program.");
-}
-
-// --- The reset before the language page --------------------------------------------------------
-
+// The reset before the language page.
 TEST(Reset, ClearsTheLogReadsTheSwitchAndLoadsThePack) {
     TestWorld world;
-    const std::pair<std::vector<std::string>, bool> cases[] = {
-        {{}, false},
-        {{"TESTMODE"}, true},
-        {{"TestMode", "more"}, true},
-        {{"x", "testmode"}, false},
-        {{"testmode2"}, false},
-    };
+    // The switch counts only as the first argument.
+    const std::pair<std::vector<std::string>, bool> cases[] = {{{}, false},
+                                                               {{"TESTMODE"}, true},
+                                                               {{"TestMode", "more"}, true},
+                                                               {{"x", "testmode"}, false},
+                                                               {{"testmode2"}, false}};
     for (const auto& [arguments, testMode] : cases) {
         world.host.arguments = arguments;
         LogProblem(world.wizard.state, "old");
@@ -389,6 +227,38 @@ TEST(Reset, ClearsTheLogReadsTheSwitchAndLoadsThePack) {
     EXPECT_EQ(state.LanguageName, "Russian");
     EXPECT_EQ(world.wizard.text[Text::ExitQuestion], "Do you really want to close the program?");
     EXPECT_EQ(state.ErrorLog, "\r\nError in \"SMP.ini\" Error data: File not found.");
+}
+
+// Where the findings of the checks go: a box, a line of the log, or both.
+TEST(Findings, TestModeShowsEveryBoxAndLogsNothingOtherwiseFatalOnesAreShownAndAllLogged) {
+    const Findings findings = {
+        {Severity::Warning, "Warned", "warning text", "warning line"},
+        {Severity::Warning, "", "marked line of a list", "marked file"},
+        {Severity::Warning, "Author only", "author text", ""},
+        {Severity::Fatal, "Stopped", "fatal text", "fatal line"},
+    };
+    const struct {
+        bool testMode;
+        std::vector<std::string> boxes;
+        std::string log;
+    } cases[] = {
+        {true, {"Warned: warning text", "Author only: author text", "Stopped: fatal text"}, ""},
+        {false, {"Stopped: fatal text"}, "\r\nwarning line\r\nmarked file\r\nfatal line"},
+    };
+    for (const auto& c : cases) {
+        TestWorld world;
+        world.wizard.state.TestMode = c.testMode;
+        ReportFindings(world.wizard, findings);
+        std::vector<std::string> boxes;
+        for (const MessageBoxRequest& box : world.dialogs.shown) {
+            EXPECT_EQ(box.icon, BoxIcon::Error);
+            EXPECT_EQ(box.owner, BoxOwner::None);
+            boxes.push_back(box.title + ": " + box.text);
+        }
+        EXPECT_EQ(boxes, c.boxes) << c.testMode;
+        EXPECT_EQ(world.wizard.state.ErrorLog, c.log) << c.testMode;
+        EXPECT_EQ(world.wizard.state.ErrorsFound, !c.log.empty());
+    }
 }
 
 }  // namespace
