@@ -117,13 +117,17 @@ std::string Expand(std::string text, const TestWorld& world) {
     return star == std::string::npos ? text : text.replace(star, 1, world.folder);
 }
 
-// The QIP 2005 skins whose animated smiles hold the pack's record.
+// The QIP 2005 skins whose animated smiles hold the pack's record, marked when it is the lite
+// version's.
 std::string SkinsWithThePack(TestWorld& world) {
     std::string skins;
-    for (const char* skin : {"Graphite Night", "Green Meadow", "Morning Mist"}) {
-        const std::string animated = std::string("QIP\\Skins\\") + skin + "\\Smilies\\Animated";
-        if (fs::exists(world.Path(animated + "\\Smile`s_version.txt")))
-            skins += (skins.empty() ? "" : "|") + std::string(skin);
+    for (const std::string skin : {"Graphite Night", "Green Meadow", "Morning Mist"}) {
+        const std::string record =
+            world.folder + "\\QIP\\Skins\\" + skin + "\\Smilies\\Animated\\Smile`s_version.txt";
+        const FileText text = world.realFiles.ReadText(record);
+        if (!text.status.ok) continue;
+        skins += (skins.empty() ? "" : "|") + skin;
+        if (text.text.find(" lite ") != std::string::npos) skins += " lite";
     }
     return skins;
 }
@@ -131,12 +135,13 @@ std::string SkinsWithThePack(TestWorld& world) {
 TEST(SilentRun, HowARunEndsIsItsExitCode) {
     const char* every = "Graphite Night|Green Meadow|Morning Mist";
     const char* two = "Graphite Night|Morning Mist";
+    const char* twoLite = "Graphite Night lite|Morning Mist lite";
     const SilentExit installed = SilentExit::Installed, none = SilentExit::NoMessenger,
                      refused = SilentExit::Refused, bad = SilentExit::BadCommandLine;
     const Case cases[] = {
         {"QIP 2005", "", "/QIP=*\\QIP|/AGREE", installed, '~', "Скин: Morning Mist", every},
-        {"QIP 2005", "", "/QIP=*\\QIP|/AGREE|/SKINS=morning mist, GRAPHITE NIGHT", installed, '~',
-         "", two},
+        {"QIP 2005", "", "/QIP=*\\QIP|/AGREE|/SKINS=morning mist, GRAPHITE NIGHT|/VARIANT=2",
+         installed, '~', "", twoLite},
         {"QIP Infium", "running", "/AGREE", installed, '+',
          "Удалить старую версию?\r\n  -> No\r\n"},
         {"QIP Infium", "running", "/AGREE|/REMOVEOLD", installed, '~', "  -> Yes\r\n"},
@@ -183,6 +188,8 @@ TEST(SilentRun, HowARunEndsIsItsExitCode) {
             options.logPath.empty() ? world.folder + "\\LOG.txt" : options.logPath;
         EXPECT_EQ(world.realFiles.ReadText(log).text, report.Text()) << what;
         EXPECT_EQ(fs::exists(world.Path("LOG.txt")), options.logPath.empty()) << what;
+        const std::string end = "Exit code " + std::to_string(exit) + ": ";
+        EXPECT_NE(report.Text().find(end), std::string::npos) << what;
         EXPECT_NE(report.Text().find(Expand(c.logged, world)), std::string::npos) << what << "\n"
                                                                                   << report.Text();
     }
