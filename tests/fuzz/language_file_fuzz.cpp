@@ -10,8 +10,7 @@ using namespace velmora;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static fuzz::FuzzWorld world;
     fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
-        const std::string path = LanguageFilePath(world.folder, "Fuzzed.txt");
-        world.Write("Language\\Fuzzed.txt", bytes);
+        const std::string path = world.Write("Language\\Fuzzed.txt", bytes);
         IsLanguageFileComplete(world.files, path);
         const LanguageList list = FillLanguageList(world.files, world.folder, true);
         if (list.entries.size() > 1) FindLanguageName(world.files, world.folder, list.entries[1]);

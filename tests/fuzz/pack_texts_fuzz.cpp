@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         world.Write("Source SMP\\aboutSP.ini", bytes);
         for (const char* language : {"Russian", "English.txt", "Deutsch.txt"}) {
             PackDescription pack;
-            ReadPackInfo(fuzz::ChecksOver(world, true), fuzz::BuiltInTexts(), language, pack);
+            ReadPackInfo(world.Checks(true), fuzz::BuiltInTexts(), language, pack);
         }
     });
     return 0;

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         world.Write("Source SMP\\SMP.ini", bytes);
         CheckPackDescription(world.files, world.folder);
         for (const bool testMode : {false, true}) {
-            const PackChecks checks = fuzz::ChecksOver(world, testMode);
+            const PackChecks checks = world.Checks(testMode);
             PackDescription pack;
             if (!LoadPackDescription(checks, pack).empty()) continue;
             if (!HasFatal(CheckPackData(checks, fuzz::BuiltInTexts(), pack)))
