@@ -14,23 +14,25 @@ passed=0
 failed=0
 count() { passed=$((passed + $1)); failed=$((failed + $2)); }
 
-# Non-empty lines of the code and scripts below the folders given.
+# Non-empty lines of the code, scripts and their data (build lists, corpora) below the folders.
 code_lines() {
-    find "$@" -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.c' -o -name '*.sh' \) \
+    find "$@" -type f -regextype posix-extended -regex '.*\.(c|cpp|h|sh|txt|ini)' \
         -exec cat {} + | grep -c .
 }
 
 # Each layer of tests, and the harness that runs them, as a share of the program's lines.
 line_shares() {
-    local program unit e2e fuzz harness
+    local program unit e2e fuzz windows harness
     program=$(code_lines src)
     unit=$(code_lines tests/unit)
     e2e=$(code_lines tests/e2e/cases)
     fuzz=$(code_lines tests/fuzz)
+    windows=$(code_lines tests/windows)
     harness=$(code_lines tests/e2e/robot tests/e2e/stand-ins tests/e2e/lib.sh tests/e2e/run.sh)
-    printf 'lines: program %d; tests %d%% (unit %d%%, end-to-end %d%%, fuzz %d%%); harness %d%%\n' \
-        "$program" $(((unit + e2e + fuzz) * 100 / program)) $((unit * 100 / program)) \
-        $((e2e * 100 / program)) $((fuzz * 100 / program)) $((harness * 100 / program))
+    printf 'lines: program %d; tests %d%% (unit %d%%, end-to-end %d%%, fuzz %d%%, Windows %d%%); harness %d%%\n' \
+        "$program" $(((unit + e2e + fuzz + windows) * 100 / program)) $((unit * 100 / program)) \
+        $((e2e * 100 / program)) $((fuzz * 100 / program)) $((windows * 100 / program)) \
+        $((harness * 100 / program))
 }
 
 finish() {
