@@ -13,6 +13,9 @@ E2E_DEFAULT_WINDOWS=winxp
 # The bundled sample pack and language files.
 E2E_EXAMPLES=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../examples" && pwd)
 SAMPLE_PACK="$E2E_EXAMPLES/Source SMP"
+# The program's version, as the build gives it to the program.
+VELMORA_VERSION=$(sed -n 's/^project(Velmora VERSION \([0-9.]*\).*/\1/p' \
+    "$E2E_EXAMPLES/../CMakeLists.txt")
 # The one bound of every wait, in seconds: for a window, a box, a control's value, a file
 # lock, the program's end. run.sh --wait raises it for a slow machine.
 E2E_WAIT=${E2E_WAIT:-30}
@@ -658,6 +661,8 @@ step_quit() { quit_wizard; }
 
 # Waits until a control shows a value: expect CONTROL text|enabled|checked|list|selected VALUE.
 step_expect() { wait_until "$3" "$2" "$1"; }
+# The control's text holds PART, line breaks written \r\n as the robot prints them.
+step_shows() { expect_contains "$(robot text "$1")" "$2" "text of $1"; }  # shows CONTROL PART
 
 # Checks the open box and answers it ("-": left open). A check is FIELD=VALUE or FIELD~PART
 # (contains), FIELD as the robot names it with "-" for a space: title, text, buttons, owner,
