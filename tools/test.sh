@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs every test: first the check of which module includes which (tools/check_includes.sh),
 # which ends the run at once when it fails; then the native unit tests (with ASan and UBSan),
-# a bounded run of each fuzz target, the check that the program starts on Windows XP, and the
+# a bounded run of each fuzz target, the check that the program starts on Windows XP, the
 # end-to-end tests of the real program under Wine: the shipped 32-bit Velmora.exe (see
-# tools/wine-arch.sh for the ways Wine runs it). Ends with the line "N passed, N failed", and
+# tools/wine-arch.sh for the ways Wine runs it), and the unit test of the Windows side's reader
+# of version resources, under Wine as well. Ends with the line "N passed, N failed", and
 # how long the tests and their harness are next to the program.
 set -u
 
@@ -14,23 +15,25 @@ passed=0
 failed=0
 count() { passed=$((passed + $1)); failed=$((failed + $2)); }
 
-# Non-empty lines of the code and scripts below the folders given.
+# Non-empty lines of the code, scripts and their data (build lists, corpora) below the folders.
 code_lines() {
-    find "$@" -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.c' -o -name '*.sh' \) \
+    find "$@" -type f -regextype posix-extended -regex '.*\.(c|cpp|h|sh|txt|ini)' \
         -exec cat {} + | grep -c .
 }
 
 # Each layer of tests, and the harness that runs them, as a share of the program's lines.
 line_shares() {
-    local program unit e2e fuzz harness
+    local program unit e2e fuzz windows harness
     program=$(code_lines src)
     unit=$(code_lines tests/unit)
     e2e=$(code_lines tests/e2e/cases)
     fuzz=$(code_lines tests/fuzz)
+    windows=$(code_lines tests/windows)
     harness=$(code_lines tests/e2e/robot tests/e2e/stand-ins tests/e2e/lib.sh tests/e2e/run.sh)
-    printf 'lines: program %d; tests %d%% (unit %d%%, end-to-end %d%%, fuzz %d%%); harness %d%%\n' \
-        "$program" $(((unit + e2e + fuzz) * 100 / program)) $((unit * 100 / program)) \
-        $((e2e * 100 / program)) $((fuzz * 100 / program)) $((harness * 100 / program))
+    printf 'lines: program %d; tests %d%% (unit %d%%, end-to-end %d%%, fuzz %d%%, Windows %d%%); harness %d%%\n' \
+        "$program" $(((unit + e2e + fuzz + windows) * 100 / program)) $((unit * 100 / program)) \
+        $((e2e * 100 / program)) $((fuzz * 100 / program)) $((windows * 100 / program)) \
+        $((harness * 100 / program))
 }
 
 finish() {
@@ -91,7 +94,7 @@ if ! build_for_wine; then
     finish
 fi
 
-echo "== Windows XP as the floor"
+echo "== Windows XP as the floor, and the manifest"
 for exe in Velmora.exe velmora-check.exe; do
     if tests/windows/check_xp_imports.sh "build/windows/$exe"; then count 1 0; else count 0 1; fi
 done
@@ -104,6 +107,11 @@ describe_wine_arch
 log=$(mktemp)
 tests/e2e/run.sh --robot "$WINE_ROBOT_DIR" "$WINE_BUILD_DIR" 2>&1 | tee "$log"
 count_summary "e2e: " "$log"
+
+echo "== The reader of version resources on crafted files, under Wine (in the end-to-end prefix)"
+WINEPREFIX=$WINE_BUILD_DIR/e2e/prefix WINEDEBUG=-all wine \
+    "$WINE_BUILD_DIR/tests/windows/version_text_test.exe" 2>&1 | tr -d '\r' | tee "$log"
+count_summary "version text: " "$log"
 rm -f "$log"
 describe_wine_arch
 finish

@@ -13,6 +13,9 @@ E2E_DEFAULT_WINDOWS=winxp
 # The bundled sample pack and language files.
 E2E_EXAMPLES=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../examples" && pwd)
 SAMPLE_PACK="$E2E_EXAMPLES/Source SMP"
+# The program's version, as the build gives it to the program.
+VELMORA_VERSION=$(sed -n 's/^project(Velmora VERSION \([0-9.]*\).*/\1/p' \
+    "$E2E_EXAMPLES/../CMakeLists.txt")
 # The one bound of every wait, in seconds: for a window, a box, a control's value, a file
 # lock, the program's end. run.sh --wait raises it for a slow machine.
 E2E_WAIT=${E2E_WAIT:-30}
@@ -20,11 +23,35 @@ E2E_CASE_TIMEOUT=${E2E_CASE_TIMEOUT:-240}
 
 E2E_CASE_NAMES=()
 E2E_CASE_FUNCTIONS=()
+E2E_CASE_STEPS=()
 
 # Registers a test: e2e_case "readable name" function_name
 e2e_case() {
     E2E_CASE_NAMES+=("$1")
     E2E_CASE_FUNCTIONS+=("$2")
+    E2E_CASE_STEPS+=("")
+}
+
+# Registers a scenario: its steps, one a line, come from a here-document (see run_steps).
+scenario() {  # scenario "readable name" <<'END' ... END
+    E2E_CASE_NAMES+=("$1")
+    E2E_CASE_FUNCTIONS+=(run_steps)
+    E2E_CASE_STEPS+=("$(cat)")
+}
+
+# Runs a scenario's steps in order. A step is a verb and its words, quoted as in the shell
+# ($NAMES of this file are expanded); the verb a-b runs the function step_a_b. "#" starts a
+# comment.
+run_steps() {  # run_steps STEPS
+    local line words verb
+    while IFS= read -r -u 3 line; do
+        [[ $line =~ ^[[:space:]]*(#|$) ]] && continue
+        eval "words=($line)" || fail "cannot read the step: $line"
+        verb=step_${words[0]//-/_}
+        declare -F "$verb" >/dev/null || fail "no step '${words[0]}'"
+        echo "step: $line"
+        "$verb" "${words[@]:1}"
+    done 3<<<"$1"
 }
 
 # ---- failing a case -------------------------------------------------------------
@@ -564,4 +591,101 @@ cancel_browser() {
     find_browser
     browser_key Escape
     robot browser-gone "$BROWSER_TITLE"
+}
+
+# ---- the steps of the scenarios ---------------------------------------------------------
+# Paths in steps are relative to the case's folder, the current one while a scenario runs.
+
+step_locale() { use_locale "$1"; }            # locale ru_RU.UTF-8
+step_windows() { set_windows_version "$1"; }  # windows win2k
+
+# The program folder: Velmora.exe, and the sample pack as "Source SMP" unless "none".
+step_program() {  # program [sample|none]
+    if [[ ${1:-sample} == none ]]; then make_prog_dir; else make_prog_dir "$SAMPLE_PACK"; fi
+}
+
+step_languages() { add_language_folder; }
+
+# SMP.ini of the sample pack with data lines changed (N counts from 1), written in code page
+# 1251 with CR LF line ends, as the pack's Windows tools write it.
+step_smp() {  # smp N=VALUE...
+    local lines change
+    mapfile -t lines < <(grep -v -e '^//' -e '^\\\\' "$SAMPLE_PACK/SMP.ini" | tr -d '\r')
+    for change in "$@"; do lines[${change%%=*} - 1]=${change#*=}; done
+    mkdir -p "$(prog_dir)/Source SMP"
+    printf '%s\r\n' "${lines[@]}" | iconv -f UTF-8 -t CP1251 >"$(prog_dir)/Source SMP/SMP.ini" ||
+        fail "cannot write SMP.ini"
+}
+
+step_drop() {  # drop PATH-IN-THE-PACK...
+    local path
+    for path in "$@"; do rm -rf "$(prog_dir)/Source SMP/$path" || fail "cannot remove $path"; done
+}
+
+step_folder() { mkdir -p "$@" || fail "cannot make $*"; }  # folder PATH...
+step_file() { mkdir -p "$(dirname "$1")" && printf '%s' "$2" >"$1" || fail "cannot write $1"; }
+step_readonly() { chmod a-w "$@" || fail "cannot make $* read-only"; }
+step_snapshot() { cp -a "$1" "$1.before" || fail "cannot copy $1"; }  # snapshot PATH
+step_same() {  # same PATH...: as at its snapshot, byte for byte
+    local path
+    for path in "$@"; do diff -r "$path.before" "$path" >/dev/null || fail "$path changed"; done
+}
+step_absent() { [[ ! -e $1 ]] || fail "$1 is there"; }
+step_lock() { lock_file "$E2E_CASE_DIR/$1" 60000; }  # lock PATH: held open without sharing
+step_unlock() { unlock_file; }
+
+# A QIP 2005 of five skins, running; see make_qip_2005.
+step_qip2005() { make_qip_2005; }
+step_standin() { start_standin "$1" "$E2E_CASE_DIR/$2"; }  # standin KIND FOLDER
+
+step_start() { start_velmora "$@"; }
+step_watch() { start_window_watch myWindow; }  # the wizard's window is looked for from now on
+step_no_window() { ! window_was_seen myWindow || fail "the wizard window was shown"; }
+
+# The sample pack's way from the about-program page to a page of the messenger's search.
+step_walk() {  # walk search-method|found-notice
+    pages_to_search_method
+    [[ $1 == search-method ]] || search_again
+}
+
+step_page() { wait_until "$1" text "$PAGE_CAPTION"; }  # page CAPTION
+step_next() { next_page "$1"; }
+step_back() { back_page "$1"; }
+step_click() { robot click "$1"; }
+step_close() { robot close; }  # the title bar's close button
+step_select() { robot select "$1" "$2"; }
+step_mark() { mark_skins "$@"; }
+step_key() { press_key "$1"; }
+step_agree() { accept_agreement; }
+step_quit() { quit_wizard; }
+
+# Waits until a control shows a value: expect CONTROL text|enabled|checked|list|selected VALUE.
+step_expect() { wait_until "$3" "$2" "$1"; }
+# The control's text holds PART, line breaks written \r\n as the robot prints them.
+step_shows() { expect_contains "$(robot text "$1")" "$2" "text of $1"; }  # shows CONTROL PART
+
+# Checks the open box and answers it ("-": left open). A check is FIELD=VALUE or FIELD~PART
+# (contains), FIELD as the robot names it with "-" for a space: title, text, buttons, owner,
+# topmost, icon, icon-kind.
+step_box() {  # box ANSWER CHECK...
+    local answer=$1 box check name
+    shift
+    box=$(robot box)
+    for check in "$@"; do
+        if [[ $check =~ ^([a-z-]+)=(.*)$ ]]; then
+            name=${BASH_REMATCH[1]//-/ }
+            expect_eq "${BASH_REMATCH[2]}" "$(field "$name" "$box")" "box $name"
+        elif [[ $check =~ ^([a-z-]+)~(.*)$ ]]; then
+            name=${BASH_REMATCH[1]//-/ }
+            expect_contains "$(field "$name" "$box")" "${BASH_REMATCH[2]}" "box $name"
+        else
+            fail "no box check '$check'"
+        fi
+    done
+    [[ $answer == - ]] || robot answer "$answer"
+}
+
+step_exit() {  # exit CODE: the program ends with it
+    wait_velmora_exit
+    expect_eq "$1" "$VELMORA_EXIT" "exit code"
 }

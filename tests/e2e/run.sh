@@ -118,7 +118,7 @@ run_case() {  # run_case INDEX
         E2E_CASE_SHELL=$BASHPID
         use_locale "$E2E_DEFAULT_LOCALE"
         cd "$dir" || exit 1
-        "$fn"
+        "$fn" "${E2E_CASE_STEPS[$1]}"
     ) >"$dir/case.log" 2>&1 &
     local pid=$! deadline=$((SECONDS + E2E_CASE_TIMEOUT)) status
     while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
