@@ -640,7 +640,8 @@ step_same() {
     done
 }
 step_absent() { local path; for path in "$@"; do [[ ! -e $path ]] || fail "$path is there"; done; }
-step_lock() { lock_file "$E2E_CASE_DIR/$1" 60000; }  # lock PATH: held open without sharing
+# lock PATH: held open without sharing until unlock or the end of the case
+step_lock() { lock_file "$E2E_CASE_DIR/$1" $((E2E_CASE_TIMEOUT * 1000)); }
 step_unlock() { unlock_file; }
 
 # A QIP 2005 of five skins, running; see make_qip_2005.
@@ -707,10 +708,9 @@ step_exit() {  # exit CODE: the program ends with it
     expect_eq "$1" "$VELMORA_EXIT" "exit code"
 }
 
-# A folder the sample pack was installed into: exactly the smiles of one of its sets, byte for
-# byte, in the full version or the lite one (less DeleteLite.ini's), the version's _define.ini
-# and the record of the installation.
-step_installed() {  # installed FOLDER Animated|Static full|lite
+# A set of the sample pack as installed into FOLDER: exactly its smiles, byte for byte, in the
+# full version or the lite one (less DeleteLite.ini's), the version's _define.ini and the record.
+installed_set() {  # installed_set FOLDER Animated|Static full|lite
     local set="$SAMPLE_PACK/$2 Single Full Light" version="$SAMPLE_PACK/$2 Lite Dark" smiles name pack
     [[ $3 == full ]] && version=$set
     smiles=$(ls "$set" | grep -vx _define.ini)
@@ -724,4 +724,14 @@ step_installed() {  # installed FOLDER Animated|Static full|lite
     printf '\r\n%s %s %s\r\nAmount of smiles:\r\n%s\r\nType of smiles:\r\n%s\r\n' "${pack[0]}" "$3" \
         "${pack[13]}" "$(wc -w <<<"$smiles")" "$2" | cmp -s - "$1/Smile\`s_version.txt" ||
         fail "the record in $1 is not the installation's"
+}
+
+# Both sets of the sample pack in one version, installed into a QIP 2005 skin (its Smilies
+# folder) or into QIP Infium (the folders "PACK VERSION" and "PACK VERSION Static").
+step_installed() {  # installed SKIN|INFIUM-SMILIES/PACK full|lite
+    if [[ -d $1/Smilies ]]; then
+        installed_set "$1/Smilies/Animated" Animated "$2" && installed_set "$1/Smilies/Static" Static "$2"
+    else
+        installed_set "$1 $2" Animated "$2" && installed_set "$1 $2 Static" Static "$2"
+    fi
 }

@@ -55,10 +55,8 @@ box yes 'text~Хотите установить'
 page "$SEARCH_METHOD"
 absent "$PACK 0.9 full" "$PACK 0.9 full Static" "$PACK 0.9 lite"
 same Infium/Smilies/Classic "$PACK 0.9 lite Static"
-installed "$PACK 1.0 full" Animated full
-installed "$PACK 1.0 full Static" Static full
-installed "$PACK 1.0 lite" Animated lite
-installed "$PACK 1.0 lite Static" Static lite
+installed "$PACK 1.0" full
+installed "$PACK 1.0" lite
 snapshot Infium
 pick Infium QIP
 click $NEXT_BUTTON
@@ -74,7 +72,7 @@ box no 'text~Velmora Sunny Smiles 0.9 lite Static'
 box no 'text~Хотите установить'
 exit 0
 absent "$PACK 1.0 lite/extra.gif"
-installed "$PACK 1.0 lite" Animated lite
+installed "$PACK 1.0" lite
 END
 
 scenario "QIP Infium: a file where a set's folder goes is left as it is" <<'END'

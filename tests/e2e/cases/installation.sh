@@ -8,7 +8,7 @@ RECORD="Smile\`s_version.txt"
 # The sample pack as a "single" pack of N animated smiles alone: its 36 and copies of smile.gif.
 step_animated() {  # animated N
     local folder="$(prog_dir)/Source SMP/Animated Single Full Light" i
-    step_drop "Animated Lite Dark" Static*
+    step_drop "Animated Lite Dark" "Static Lite Dark" "Static Single Full Light"
     step_smp 4=single 8="$1" 12=anim
     (cd "$folder" && tee $(seq -f 'extra%g.gif' 36 $(($1 - 1))) <smile.gif >/dev/null)
     for ((i = 36; i < $1; i++)); do printf ':extra%d: extra%d.gif\r\n' "$i" "$i"; done >>"$folder/_define.ini"
@@ -17,7 +17,7 @@ step_animated() {  # animated N
 # Kills the program once its copy into FOLDER holds COUNT of the added smiles; the run cut
 # short leaves its journal.
 step_kill_when() {  # kill-when FOLDER COUNT
-    local deadline=$((SECONDS + 60))
+    local deadline=$((SECONDS + E2E_WAIT))
     until (($(find "$1" -maxdepth 1 -name 'extra*.gif' | wc -l) >= $2)); do
         ((SECONDS < deadline)) || fail "the copy into $1 did not start"
         sleep 0.05
@@ -27,22 +27,20 @@ step_kill_when() {  # kill-when FOLDER COUNT
     [[ -s "QIP/Velmora backup/journal.txt" ]] || fail "the killed run left no journal"
 }
 
-# The GDI quota under HKLM: `quota set WINDOWS OWN` writes WINDOWS where Windows reads it (the
-# 64-bit view of a 64-bit prefix) and OWN in a 32-bit program's own view there; `quota is V`
-# checks the value Windows reads. The values go when the case ends.
+# The GDI quota under HKLM where Windows reads it: in the 64-bit view of a 64-bit prefix, where
+# a 32-bit program has a view of its own, given OWN. The values go when the case ends.
 GDI_QUOTA=('HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Windows' /v GDIProcessHandleQuota)
-step_quota() {  # quota set WINDOWS OWN | quota is VALUE
-    local view=()
+step_quota() {  # quota WINDOWS OWN: sets them | quota VALUE: checks the one Windows reads
+    local view=(/reg:32)
     [[ $WINEARCH == win64 ]] && view=(/reg:64)
-    if [[ $1 == is ]]; then
-        expect_eq "$(printf '0x%x' "$2")" "$(wine reg query "${GDI_QUOTA[@]}" "${view[@]}" |
+    if (($# == 1)); then
+        expect_eq "$(printf '0x%x' "$1")" "$(wine reg query "${GDI_QUOTA[@]}" "${view[@]}" |
             awk '/GDIProcess/ { print $3 }' | tr -d '\r')" "the quota Windows reads"
         return
     fi
     trap 'for v in /reg:64 /reg:32; do wine reg delete "${GDI_QUOTA[@]}" /f $v; done >/dev/null 2>&1' EXIT
-    wine reg add "${GDI_QUOTA[@]}" /t REG_DWORD /d "$2" /f "${view[@]}" >/dev/null || fail "cannot set the quota"
-    ! program_under_wow64 || wine reg add "${GDI_QUOTA[@]}" /t REG_DWORD /d "$3" /f /reg:32 >/dev/null ||
-        fail "cannot set the quota in the 32-bit view"
+    wine reg add "${GDI_QUOTA[@]}" /t REG_DWORD /d "$1" /f "${view[@]}" >/dev/null && { ! program_under_wow64 ||
+        wine reg add "${GDI_QUOTA[@]}" /t REG_DWORD /d "$2" /f /reg:32 >/dev/null; } || fail "cannot set the quota"
 }
 
 scenario "QIP 2005: only the marked skins change, each holds the pack alone; read-only is no bar" <<'END'
@@ -60,10 +58,8 @@ box no 'text~Хотите установить'
 box ok 'text~перезапустить QIP'
 exit 0
 same QIP/Skins/Skin1 QIP/Skins/Skin3 QIP/Skins/Skin5
-installed QIP/Skins/Skin2/Smilies/Animated Animated full
-installed QIP/Skins/Skin2/Smilies/Static Static full
-installed QIP/Skins/Skin4/Smilies/Animated Animated full
-installed QIP/Skins/Skin4/Smilies/Static Static full
+installed QIP/Skins/Skin2 full
+installed QIP/Skins/Skin4 full
 END
 
 scenario "QIP 2005: a smile held open lets the run go on, a record held open ends it; both skins as they were" <<'END'
@@ -72,11 +68,11 @@ program
 qip2005
 file "QIP/Skins/Skin4/Smilies/Animated/$RECORD" "old record"
 snapshot QIP
-lock QIP/Skins/Skin1/Smilies/Animated/smile.gif
-lock "QIP/Skins/Skin4/Smilies/Animated/$RECORD"
 start
 walk skins-list 1044
 mark Skin1 Skin2 Skin4
+lock QIP/Skins/Skin1/Smilies/Animated/smile.gif
+lock "QIP/Skins/Skin4/Smilies/Animated/$RECORD"
 click $NEXT_BUTTON
 box no icon-kind=error 'buttons=yes no' 'text~Ошибок при копировании анимированных смайлов: 1'
 box ok "title=$REPORT" 'text~Скин: Skin2'
@@ -86,7 +82,7 @@ box ok "text~$RECORD"
 exit 0
 unlock
 same QIP/Skins/Skin1 QIP/Skins/Skin4
-installed QIP/Skins/Skin2/Smilies/Animated Animated full
+installed QIP/Skins/Skin2 full
 absent "QIP/Velmora backup"
 END
 
@@ -94,7 +90,7 @@ scenario "QIP 2005: 600 smiles raise the GDI quota that Windows reads, and ask t
 locale ru_RU.UTF-8
 program
 animated 600
-quota set 5000 20000
+quota 5000 20000
 qip2005
 start
 walk found-notice
@@ -107,7 +103,7 @@ box ok 'text~произведено успешно'
 box no 'text~Хотите установить'
 box no 'buttons=yes no' 'text~перезагрузку'
 exit 0
-quota is 20000
+quota 20000
 END
 
 scenario "QIP 2005: killed mid-copy, the skin is restored by the next run, permissions too" <<'END'
