@@ -548,50 +548,13 @@ mark_skins() {  # mark_skins NAME...
 # The title the wizard gives the browser, shown above its folder tree.
 BROWSER_TITLE="Выберете папку QIP\`а"
 
-browser_key() {  # browser_key XDOTOOL-KEY-ARGUMENTS...
-    send_keys "$E2E_BROWSER_WINDOW" "$@" || fail "xdotool could not press $* in the folder browser"
-}
-
-# Waits for the browser and sets E2E_BROWSER (its description, see robot
-# browser) and E2E_BROWSER_WINDOW (its X window, for the keys).
-find_browser() {
-    E2E_BROWSER=$(robot browser "$BROWSER_TITLE")
-    E2E_BROWSER_WINDOW=$(field window "$E2E_BROWSER")
-}
-
-# Chooses a folder in the open browser with the keyboard, as a person would: Tab
-# to the folder tree, Home to the desktop at its root, then for each folder on
-# the way "+" opens the folder and Down steps to the sub-folder, the robot reading
-# where it stands among the others; Enter presses OK. The way leads through "/",
-# Wine's view of the Linux root, which bears the same name in every language
-# (unlike My Computer); the program then gets the folder as a path on drive Z:.
-browse_to() {  # browse_to ABSOLUTE-LINUX-FOLDER
-    find_browser
-    local tabs
-    for ((tabs = 0; tabs < 5; tabs++)); do
-        [[ $(field focus "$(robot browser "$BROWSER_TITLE")") == SysTreeView32 ]] && break
-        browser_key Tab
-    done
-    browser_key Home
-    wait_until "" browser-folder "$BROWSER_TITLE"
-    local names way="" name index
-    IFS=/ read -ra names <<<"${1#/}"
-    for name in / "${names[@]}"; do
-        browser_key KP_Add
-        index=$(robot browser-child "$BROWSER_TITLE" "$name")
-        browser_key --repeat $((index + 1)) Down
-        way=${way:+$way\\}$name
-        wait_until "${way//\\/\\\\}" browser-folder "$BROWSER_TITLE"
-    done
-    browser_key Return
-    robot browser-gone "$BROWSER_TITLE"
-}
-
-# Closes the open browser with Escape, its Cancel.
-cancel_browser() {
-    find_browser
-    browser_key Escape
-    robot browser-gone "$BROWSER_TITLE"
+# The shell's folder browser that the wizard opened, owned by its window: the folder PATH of
+# the case is chosen in it by way of "/", Wine's view of the Linux root, which bears the same
+# name in every language (the program then gets the folder on drive Z:); or it is cancelled.
+step_browse() {  # browse PATH|cancel
+    local way=cancel path=$E2E_CASE_DIR/$1
+    [[ $1 == cancel ]] || way=/${path//\//\\}
+    expect_eq "owner: myWindow" "$(robot browse "$BROWSER_TITLE" "$way")" "the folder browser"
 }
 
 # ---- the steps of the scenarios ---------------------------------------------------------
@@ -658,14 +621,6 @@ step_walk() {  # walk search-method|found-notice|skins-list MODE
     pages_to_search_method
     [[ $1 == search-method ]] || search_again
     [[ $1 != skins-list ]] || mode_to_skins_list "$2"
-}
-
-# The shell's folder browser that the wizard opened, owned by its window: the folder PATH is
-# chosen in it, or it is cancelled.
-step_browse() {  # browse PATH|cancel
-    find_browser
-    expect_eq myWindow "$(field owner "$E2E_BROWSER")" "the folder browser's owner"
-    if [[ $1 == cancel ]]; then cancel_browser; else browse_to "$E2E_CASE_DIR/$1"; fi
 }
 
 step_page() { wait_until "$1" text "$PAGE_CAPTION"; }  # page CAPTION
