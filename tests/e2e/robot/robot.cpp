@@ -24,7 +24,7 @@ const wchar_t kUsage[] =
     L"usage: robot [--timeout MS] [--until VALUE] COMMAND ARGS...\n"
     L"  wait-window CLASS TITLE|*   windows   box   answer BUTTON (ok, yes, no, cancel...)\n"
     L"  text C   enabled C   visible C   checked C   list C   selected C   point C\n"
-    L"  click C   select C INDEX   type C TEXT   selection C   close   lock PATH MS\n"
+    L"  click C   select C INDEX   type C TEXT   close   lock PATH MS\n"
     L"  browse TITLE FOLDER\\FOLDER...|cancel (the shell's folder browser above whose tree\n"
     L"  TITLE stands; the way starts below the desktop)\n"
     L"C is a control of the wizard's window: its id (1030), the n-th of a class (edit#2) or the\n"
@@ -486,12 +486,6 @@ std::wstring CentreOnScreen(HWND control) {
            std::to_wstring((rect.top + rect.bottom) / 2);
 }
 
-// The selected range of an edit control as "start end"; equal numbers mean nothing selected.
-std::wstring EditSelection(HWND edit) {
-    const LRESULT range = SendOrFail(edit, EM_GETSEL, 0, 0);
-    return std::to_wstring(LOWORD(range)) + L" " + std::to_wstring(HIWORD(range));
-}
-
 // Selects a line as a click would: a list without the keyboard focus first tells
 // its parent LBN_SETFOCUS (with the old selection still in place), then the
 // selection changes, then LBN_SELCHANGE. A multiple-selection list toggles the
@@ -714,7 +708,7 @@ void RequireArguments(const std::vector<std::wstring>& args, size_t count) {
 // The commands that only read, and so may be repeated with --until.
 bool IsReading(const std::wstring& command) {
     static const wchar_t* const reading[] = {
-        L"text", L"enabled", L"visible", L"checked", L"list", L"selected", L"windows", L"selection"};
+        L"text", L"enabled", L"visible", L"checked", L"list", L"selected", L"windows"};
     for (const wchar_t* name : reading)
         if (command == name) return true;
     return false;
@@ -757,9 +751,6 @@ Lines Run(const Options& options, const std::vector<std::wstring>& args) {
     } else if (command == L"point") {
         RequireArguments(args, 1);
         return {CentreOnScreen(control())};
-    } else if (command == L"selection") {
-        RequireArguments(args, 1);
-        return {EditSelection(control())};
     } else if (command == L"click") {
         RequireArguments(args, 1);
         PostMessageW(control(), BM_CLICK, 0, 0);
