@@ -589,18 +589,6 @@ HWND FindBrowser(const std::wstring& title) {
     return nullptr;
 }
 
-HWND WaitForBrowser(const Options& options, const std::wstring& title) {
-    HWND browser = PollFor(options.timeout, [&] { return FindBrowser(title); });
-    if (!browser) throw Failure{L"no folder browser titled '" + title + L"'"};
-    return browser;
-}
-
-HWND TreeOf(HWND browser) {
-    HWND tree = ChildOfClass(browser, WC_TREEVIEWW);
-    if (!tree) throw Failure{L"the folder browser has no folder tree"};
-    return tree;
-}
-
 HTREEITEM TreeItem(HWND tree, UINT relation, HTREEITEM from) {
     return reinterpret_cast<HTREEITEM>(
         SendOrFail(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
@@ -654,11 +642,12 @@ std::wstring TreeItemText(HWND tree, HTREEITEM item) {
 // last one is selected and OK pressed. "cancel" presses Cancel. Waits until the browser has
 // closed and returns the class of its owner.
 std::wstring Browse(const Options& options, const std::wstring& title, const std::wstring& way) {
-    HWND browser = WaitForBrowser(options, title);
+    HWND browser = PollFor(options.timeout, [&] { return FindBrowser(title); });
+    if (!browser) throw Failure{L"no folder browser titled '" + title + L"'"};
     HWND owner = GetWindow(browser, GW_OWNER);
     int button = IDCANCEL;
     if (way != L"cancel") {
-        HWND tree = TreeOf(browser);
+        HWND tree = ChildOfClass(browser, WC_TREEVIEWW);  // as FindBrowser saw
         HTREEITEM item = TreeItem(tree, TVGN_ROOT, nullptr);
         for (size_t from = 0; from <= way.size();) {
             size_t end = std::min(way.find(L'\\', from), way.size());
