@@ -352,22 +352,26 @@ window_was_seen() {  # window_was_seen CLASS
 }
 
 # Holds a file open without sharing, so that no one else can read it, for ms
-# milliseconds or until unlock_file; returns once it is held.
+# milliseconds or until unlock_file; returns once it is held. Several may be held at once.
+E2E_LOCK_PIDS=()
 lock_file() {  # lock_file PATH MS
-    local out=$E2E_CASE_DIR/lock.out
+    local out=$E2E_CASE_DIR/lock.${#E2E_LOCK_PIDS[@]}.out pid
     wine "$E2E_ROBOT" lock "$(windows_path "$1")" "$2" >"$out" 2>>"$E2E_CASE_DIR/robot.log" &
-    E2E_LOCK_PID=$!
+    pid=$!
+    E2E_LOCK_PIDS+=("$pid")
     local deadline=$((SECONDS + E2E_WAIT))
     until grep -q locked "$out" 2>/dev/null; do
-        kill -0 "$E2E_LOCK_PID" 2>/dev/null && ((SECONDS < deadline)) ||
+        kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)) ||
             fail "could not lock $1: $(tail -n 1 "$E2E_CASE_DIR/robot.log")"
         sleep 0.05
     done
 }
 
-unlock_file() {
-    kill "$E2E_LOCK_PID" 2>/dev/null
-    wait "$E2E_LOCK_PID" 2>/dev/null
+unlock_file() {  # lets go of every file held
+    ((${#E2E_LOCK_PIDS[@]})) || return 0
+    kill "${E2E_LOCK_PIDS[@]}" 2>/dev/null
+    wait "${E2E_LOCK_PIDS[@]}" 2>/dev/null
+    E2E_LOCK_PIDS=()
 }
 
 # ---- the wizard's window -----------------------------------------------------------
@@ -547,50 +551,13 @@ mark_skins() {  # mark_skins NAME...
 # The title the wizard gives the browser, shown above its folder tree.
 BROWSER_TITLE="Выберете папку QIP\`а"
 
-browser_key() {  # browser_key XDOTOOL-KEY-ARGUMENTS...
-    send_keys "$E2E_BROWSER_WINDOW" "$@" || fail "xdotool could not press $* in the folder browser"
-}
-
-# Waits for the browser and sets E2E_BROWSER (its description, see robot
-# browser) and E2E_BROWSER_WINDOW (its X window, for the keys).
-find_browser() {
-    E2E_BROWSER=$(robot browser "$BROWSER_TITLE")
-    E2E_BROWSER_WINDOW=$(field window "$E2E_BROWSER")
-}
-
-# Chooses a folder in the open browser with the keyboard, as a person would: Tab
-# to the folder tree, Home to the desktop at its root, then for each folder on
-# the way "+" opens the folder and Down steps to the sub-folder, the robot reading
-# where it stands among the others; Enter presses OK. The way leads through "/",
-# Wine's view of the Linux root, which bears the same name in every language
-# (unlike My Computer); the program then gets the folder as a path on drive Z:.
-browse_to() {  # browse_to ABSOLUTE-LINUX-FOLDER
-    find_browser
-    local tabs
-    for ((tabs = 0; tabs < 5; tabs++)); do
-        [[ $(field focus "$(robot browser "$BROWSER_TITLE")") == SysTreeView32 ]] && break
-        browser_key Tab
-    done
-    browser_key Home
-    wait_until "" browser-folder "$BROWSER_TITLE"
-    local names way="" name index
-    IFS=/ read -ra names <<<"${1#/}"
-    for name in / "${names[@]}"; do
-        browser_key KP_Add
-        index=$(robot browser-child "$BROWSER_TITLE" "$name")
-        browser_key --repeat $((index + 1)) Down
-        way=${way:+$way\\}$name
-        wait_until "${way//\\/\\\\}" browser-folder "$BROWSER_TITLE"
-    done
-    browser_key Return
-    robot browser-gone "$BROWSER_TITLE"
-}
-
-# Closes the open browser with Escape, its Cancel.
-cancel_browser() {
-    find_browser
-    browser_key Escape
-    robot browser-gone "$BROWSER_TITLE"
+# The shell's folder browser that the wizard opened, owned by its window: the folder PATH of
+# the case is chosen in it by way of "/", Wine's view of the Linux root, which bears the same
+# name in every language (the program then gets the folder on drive Z:); or it is cancelled.
+step_browse() {  # browse PATH|cancel
+    local way=cancel path=$E2E_CASE_DIR/$1
+    [[ $1 == cancel ]] || way=/${path//\//\\}
+    expect_eq "owner: myWindow" "$(robot browse "$BROWSER_TITLE" "$way")" "the folder browser"
 }
 
 # ---- the steps of the scenarios ---------------------------------------------------------
@@ -625,13 +592,22 @@ step_drop() {  # drop PATH-IN-THE-PACK...
 step_folder() { mkdir -p "$@" || fail "cannot make $*"; }  # folder PATH...
 step_file() { mkdir -p "$(dirname "$1")" && printf '%s' "$2" >"$1" || fail "cannot write $1"; }
 step_readonly() { chmod a-w "$@" || fail "cannot make $* read-only"; }
-step_snapshot() { cp -a "$1" "$1.before" || fail "cannot copy $1"; }  # snapshot PATH
-step_same() {  # same PATH...: as at its snapshot, byte for byte
-    local path
-    for path in "$@"; do diff -r "$path.before" "$path" >/dev/null || fail "$path changed"; done
+step_snapshot() { rm -rf "$1.before" && cp -a "$1" "$1.before" || fail "cannot copy $1"; }
+# same PATH...: as at the last snapshot of it or of a folder above it, byte for byte and with
+# the same permissions (the read-only attribute).
+step_same() {
+    local path head tail
+    for path in "$@"; do
+        head=$path tail=""
+        until [[ -e $head.before || $head != */* ]]; do tail=/${head##*/}$tail head=${head%/*}; done
+        diff -r "$head.before$tail" "$path" >/dev/null &&
+            [[ $(cd "$head.before$tail" && find . -printf '%P %m\n' | sort) == \
+                $(cd "$path" && find . -printf '%P %m\n' | sort) ]] || fail "$path changed"
+    done
 }
-step_absent() { [[ ! -e $1 ]] || fail "$1 is there"; }
-step_lock() { lock_file "$E2E_CASE_DIR/$1" 60000; }  # lock PATH: held open without sharing
+step_absent() { local path; for path in "$@"; do [[ ! -e $path ]] || fail "$path is there"; done; }
+# lock PATH: held open without sharing until unlock or the end of the case
+step_lock() { lock_file "$E2E_CASE_DIR/$1" $((E2E_CASE_TIMEOUT * 1000)); }
 step_unlock() { unlock_file; }
 
 # A QIP 2005 of five skins, running; see make_qip_2005.
@@ -642,10 +618,12 @@ step_start() { start_velmora "$@"; }
 step_watch() { start_window_watch myWindow; }  # the wizard's window is looked for from now on
 step_no_window() { ! window_was_seen myWindow || fail "the wizard window was shown"; }
 
-# The sample pack's way from the about-program page to a page of the messenger's search.
-step_walk() {  # walk search-method|found-notice
+# The sample pack's way from the about-program page to a page of the messenger's search, or on
+# to the skins list with the install mode MODE (1044 full, 1045 lite).
+step_walk() {  # walk search-method|found-notice|skins-list MODE
     pages_to_search_method
     [[ $1 == search-method ]] || search_again
+    [[ $1 != skins-list ]] || mode_to_skins_list "$2"
 }
 
 step_page() { wait_until "$1" text "$PAGE_CAPTION"; }  # page CAPTION
@@ -688,4 +666,32 @@ step_box() {  # box ANSWER CHECK...
 step_exit() {  # exit CODE: the program ends with it
     wait_velmora_exit
     expect_eq "$1" "$VELMORA_EXIT" "exit code"
+}
+
+# A set of the sample pack as installed into FOLDER: exactly its smiles, byte for byte, in the
+# full version or the lite one (less DeleteLite.ini's), the version's _define.ini and the record.
+installed_set() {  # installed_set FOLDER Animated|Static full|lite
+    local set="$SAMPLE_PACK/$2 Single Full Light" version="$SAMPLE_PACK/$2 Lite Dark" smiles name pack
+    [[ $3 == full ]] && version=$set
+    smiles=$(ls "$set" | grep -vx _define.ini)
+    [[ $3 == full ]] || smiles=$(grep -vxF -f <(tr -d '\r' <"$version/DeleteLite.ini" |
+        grep -v -e '^//' -e '^$' | sed "s/\$/.${smiles##*.}/") <<<"$smiles")
+    expect_eq "$(printf '%s\n' $smiles _define.ini "Smile\`s_version.txt" | sort)" \
+        "$(cd "$1" && find . -maxdepth 1 -type f -printf '%f\n' | sort)" "files in $1"
+    for name in $smiles; do cmp -s "$set/$name" "$1/$name" || fail "$1/$name is not the pack's"; done
+    cmp -s "$version/_define.ini" "$1/_define.ini" || fail "$1/_define.ini is not the pack's"
+    mapfile -t pack < <(grep -v -e '^//' -e '^\\\\' "$SAMPLE_PACK/SMP.ini" | tr -d '\r')
+    printf '\r\n%s %s %s\r\nAmount of smiles:\r\n%s\r\nType of smiles:\r\n%s\r\n' "${pack[0]}" "$3" \
+        "${pack[13]}" "$(wc -w <<<"$smiles")" "$2" | cmp -s - "$1/Smile\`s_version.txt" ||
+        fail "the record in $1 is not the installation's"
+}
+
+# Both sets of the sample pack in one version, installed into a QIP 2005 skin (its Smilies
+# folder) or into QIP Infium (the folders "PACK VERSION" and "PACK VERSION Static").
+step_installed() {  # installed SKIN|INFIUM-SMILIES/PACK full|lite
+    if [[ -d $1/Smilies ]]; then
+        installed_set "$1/Smilies/Animated" Animated "$2" && installed_set "$1/Smilies/Static" Static "$2"
+    else
+        installed_set "$1 $2" Animated "$2" && installed_set "$1 $2 Static" Static "$2"
+    fi
 }

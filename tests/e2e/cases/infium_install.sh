@@ -1,183 +1,91 @@
-# Installing into QIP Infium: the folders and records a fresh installation leaves, the older
-# versions offered for removal, installing again (No changes nothing, Yes replaces), a folder
-# of another pack under the same name, a failed copy, and a pack name that is no folder name.
-# The sample pack's texts are in code page 1251, so these cases run as a Russian Windows.
+# Installing into QIP Infium (the demo's folder: version 0.9 of the sample pack in four sets and
+# a set "Classic"): reached through the copy list, beside a QIP 2005, as a qip.exe of version 8.
+# The sample pack's texts are in code page 1251.
 
-INFIUM_REPORT_TITLE="Отчет о копировании..."
-INFIUM_PACK="Velmora Sunny Smiles 1.0"
+COPY_CHOICE="Выберите копию QIP\`а для установки:"
+PACK="Infium/Smilies/Velmora Sunny Smiles"
 
-# The demo's QIP Infium folder (version 0.9 of the sample pack, each variant recorded, and a
-# set "Classic" without a record), with the stand-in running from it.
-make_infium() {
-    INFIUM=$E2E_CASE_DIR/Infium
-    INFIUM_SMILIES=$INFIUM/Smilies
-    cp -r "$E2E_EXAMPLES/demo/QIP Infium" "$INFIUM" || fail "cannot copy the demo QIP Infium"
-    use_locale ru_RU.UTF-8
-    make_prog_dir "$SAMPLE_PACK"
-    start_standin infium "$INFIUM"
+step_infium() {  # infium FOLDER STAND-IN: the demo's QIP Infium, the stand-in running from it
+    cp -r "$E2E_EXAMPLES/demo/QIP Infium" "$1" || fail "cannot copy the demo QIP Infium"
+    start_standin "$2" "$E2E_CASE_DIR/$1"
 }
 
-# The folders below Smilies, one a line, sorted.
-smiles_folders() {
-    (cd "$INFIUM_SMILIES" && find . -mindepth 1 -maxdepth 1 -type d -printf '%f\n' | sort)
+# From the search-method page to the copy list, which must hold the qip.exe of each folder
+# given (in any order) and waits for a pick; the first folder's is picked.
+step_pick() {  # pick FOLDER...
+    local lines want=() folder index
+    next_page "$SIMPLE_SEARCH"
+    robot click "$NEXT_BUTTON"
+    wait_until "$COPY_CHOICE" text "$PAGE_CAPTION"
+    wait_until no enabled "$NEXT_BUTTON"
+    for folder in "$@"; do want+=("$(windows_path "$E2E_CASE_DIR/$folder/qip.exe")"); done
+    mapfile -t lines < <(robot list "$COPY_LIST")
+    expect_eq "$(printf '%s\n' "${want[@]}" | sort)" "$(printf '%s\n' "${lines[@]}" | sort)" "copy list"
+    for index in "${!lines[@]}"; do
+        [[ ${lines[$index]} != "${want[0]}" ]] || robot select "$COPY_LIST" "$index"
+    done
+    wait_until yes enabled "$NEXT_BUTTON"
 }
 
-# The open report: successful or not, then OK.
-expect_infium_report() {  # expect_infium_report ENDING
-    local box
-    box=$(robot box)
-    expect_eq "$INFIUM_REPORT_TITLE|information|none" \
-        "$(field title "$box")|$(field 'icon kind' "$box")|$(field owner "$box")" "report box"
-    expect_contains "$(field text "$box")" "\\r\\n $1" "report"
-    robot answer ok
-}
-
-expect_another_install_question() {
-    expect_contains "$(field text "$(robot box)")" "Хотите установить смайлы" "question"
-}
-
-# A folder of the new version: the smiles its variant has, the variant's _define.ini and
-# the record, byte for byte.
-expect_variant_folder() {  # expect_variant_folder WORD KIND COUNT
-    local folder="$INFIUM_SMILIES/$INFIUM_PACK $1" source="$SAMPLE_PACK/$2 Single Full Light"
-    local extension=gif list_folder=$source
-    [[ $2 == Static ]] && folder+=" Static" && extension=bmp
-    [[ $1 == lite ]] && list_folder="$SAMPLE_PACK/$2 Lite Dark"
-    local expected
-    expected=$( (cd "$source" && ls -- *."$extension") | sort)
-    if [[ $1 == lite ]]; then
-        expected=$(grep -vxF -f <(grep -v -e '^//' -e '^$' "$list_folder/DeleteLite.ini" |
-            tr -d '\r' | sed "s/\$/.$extension/") <<<"$expected")
-    fi
-    expect_eq "$expected" "$( (cd "$folder" && ls -- *."$extension") | sort)" "smiles of $folder"
-    cmp -s "$list_folder/_define.ini" "$folder/_define.ini" || fail "_define.ini of $folder"
-    printf '\r\n%s\r\nAmount of smiles:\r\n%s\r\nType of smiles:\r\n%s\r\n' \
-        "$INFIUM_PACK $1 01.12.2026" "$3" "$2" | cmp -s - "$folder/Smile\`s_version.txt" ||
-        fail "record of $folder"
-}
-
-expect_new_version_installed() {
-    expect_variant_folder full Animated 36
-    expect_variant_folder lite Animated 30
-    expect_variant_folder full Static 36
-    expect_variant_folder lite Static 30
-}
-
-# Answers the questions about the four folders of version 0.9, keeping the one named.
-answer_old_versions() {  # answer_old_versions FOLDER-TO-KEEP
-    local i box folder
+# Answers the four questions about version 0.9's sets: No keeps the one named, Yes removes.
+step_old_versions() {  # old-versions SET-KEPT
+    local i text
     for i in 1 2 3 4; do
-        box=$(robot box)
-        folder=$(field text "$box" | sed -n 's/.*Папка: "[^"]*\\\(Velmora[^"]*\)".*/\1/p')
-        expect_eq "Найдена предыдущая версия этого смайл-пака!\\r\\n\\r\\nПапка: \"$(windows_path \
-            "$INFIUM_SMILIES/$folder")\"\\r\\nНайденная версия: \"${folder% Static} 15.06.2026\"\\r\\n\\r\\nУдалить старую версию?" \
-            "$(field text "$box")" "question about an old version"
-        [[ $folder == "$1" ]] && robot answer no || robot answer yes
+        text=$(field text "$(robot box)")
+        expect_contains "$text" 'Найденная версия: "Velmora Sunny Smiles 0.9' "question about an old version"
+        if [[ $text == *"\\$1\""* ]]; then robot answer no; else robot answer yes; fi
     done
 }
 
-# A fresh installation makes the four folders and offers each 0.9 folder; installing again
-# asks to overwrite: No leaves every byte and goes back to the search method, Yes replaces
-# the folders.
-test_install_and_again() {
-    make_infium
-    walk_to_found_notice
-    robot box >/dev/null && screenshot report  # the README's picture of the report
-    expect_infium_report "Смайл-пак установлен успешно!"
-    answer_old_versions "Velmora Sunny Smiles 0.9 lite Static"
-    expect_another_install_question
-    robot answer yes
-    wait_until "$SEARCH_METHOD" text "$PAGE_CAPTION"
-    expect_eq "Classic
-Velmora Sunny Smiles 0.9 lite Static
-$INFIUM_PACK full
-$INFIUM_PACK full Static
-$INFIUM_PACK lite
-$INFIUM_PACK lite Static" "$(smiles_folders)" "folders after the installation"
-    expect_new_version_installed
+scenario "QIP Infium: a whole installation, older versions, again with No and with Yes" <<'END'
+locale ru_RU.UTF-8
+program
+standin qip QIP
+infium Infium infium-as-qip
+snapshot Infium
+start
+walk search-method
+pick Infium QIP
+back "$SEARCH_METHOD"
+pick Infium QIP
+click $NEXT_BUTTON
+box ok owner=none icon-kind=information 'text~успешно'
+old-versions "Velmora Sunny Smiles 0.9 lite Static"
+box yes 'text~Хотите установить'
+page "$SEARCH_METHOD"
+absent "$PACK 0.9 full" "$PACK 0.9 full Static" "$PACK 0.9 lite"
+same Infium/Smilies/Classic "$PACK 0.9 lite Static"
+installed "$PACK 1.0" full
+installed "$PACK 1.0" lite
+snapshot Infium
+pick Infium QIP
+click $NEXT_BUTTON
+box no owner=myWindow 'buttons=yes no' 'text~уже установлен'
+page "$SEARCH_METHOD"
+same Infium
+file "$PACK 1.0 lite/extra.gif" extra
+pick Infium QIP
+click $NEXT_BUTTON
+box yes 'text~уже установлен'
+box ok 'text~успешно'
+box no 'text~Velmora Sunny Smiles 0.9 lite Static'
+box no 'text~Хотите установить'
+exit 0
+absent "$PACK 1.0 lite/extra.gif"
+installed "$PACK 1.0" lite
+END
 
-    cp -a "$INFIUM_SMILIES" "$E2E_CASE_DIR/Smilies.before"
-    search_again
-    local box
-    box=$(robot box)
-    expect_eq "Смайл-пак с такими данными уже установлен (название пакета: $INFIUM_PACK full),\\r\\nперезаписать заново?|yes no|myWindow" \
-        "$(field text "$box")|$(field buttons "$box")|$(field owner "$box")" "overwrite question"
-    robot answer no
-    wait_until "$SEARCH_METHOD" text "$PAGE_CAPTION"
-    diff -r "$E2E_CASE_DIR/Smilies.before" "$INFIUM_SMILIES" >/dev/null || fail "No changed the folders"
-
-    printf 'extra' >"$INFIUM_SMILIES/$INFIUM_PACK lite/extra.gif"
-    search_again
-    robot answer yes
-    expect_infium_report "Смайл-пак установлен успешно!"
-    robot answer no  # version 0.9 lite Static once more
-    expect_another_install_question
-    robot answer no
-    wait_velmora_exit
-    [[ ! -e "$INFIUM_SMILIES/$INFIUM_PACK lite/extra.gif" ]] || fail "the lite folder was not replaced"
-    expect_new_version_installed
-}
-
-# A folder of the pack's name without a record is another pack's: it stays as it was, the
-# pack goes to the _01 names. A smile that cannot be read fails the copy: every folder is
-# then as it was, and no older version is offered.
-test_other_pack_and_failed_copy() {
-    make_infium
-    mkdir "$INFIUM_SMILIES/$INFIUM_PACK full"
-    printf 'someone else' >"$INFIUM_SMILIES/$INFIUM_PACK full/smile.gif"
-    cp -a "$INFIUM_SMILIES" "$E2E_CASE_DIR/Smilies.before"
-    lock_file "$(prog_dir)/Source SMP/Static Single Full Light/smile.bmp" 60000
-    walk_to_found_notice
-    local box
-    box=$(robot box)
-    expect_eq "Найден смайл-пак с похожим названием (название пакета: $INFIUM_PACK full),\\r\\nновый пакет будет установлен с названием: ${INFIUM_PACK} full_01|ok cancel|warning" \
-        "$(field text "$box")|$(field buttons "$box")|$(field 'icon kind' "$box")" "name warning"
-    robot answer ok
-    expect_infium_report "ОШИБКА ПРИ УСТАНОВКЕ!!!"
-    expect_another_install_question
-    robot answer no
-    decline_log
-    wait_velmora_exit
-    unlock_file
-    diff -r "$E2E_CASE_DIR/Smilies.before" "$INFIUM_SMILIES" >/dev/null || fail "the folders changed"
-    [[ ! -e "$INFIUM/Velmora backup" ]] || fail "the backup stayed"
-}
-
-# A plain file where a set's folder goes is not written into: the installation is refused as
-# a failure, and the file and everything else stay byte for byte.
-test_file_where_a_folder_goes() {
-    make_infium
-    printf 'user data' >"$INFIUM_SMILIES/$INFIUM_PACK lite"
-    cp -a "$INFIUM_SMILIES" "$E2E_CASE_DIR/Smilies.before"
-    walk_to_found_notice
-    expect_infium_report "ОШИБКА ПРИ УСТАНОВКЕ!!!"
-    expect_another_install_question
-    robot answer no
-    decline_log
-    wait_velmora_exit
-    diff -r "$E2E_CASE_DIR/Smilies.before" "$INFIUM_SMILIES" >/dev/null || fail "the folders changed"
-}
-
-# A pack whose name climbs out of the Smilies folder is refused before anything changes.
-test_unsafe_pack_name() {
-    make_infium
-    read_sample_smp_lines
-    SAMPLE_SMP_LINES[0]='..\..\x 1.0'
-    write_smp_ini "${SAMPLE_SMP_LINES[@]}"
-    cp -a "$INFIUM" "$E2E_CASE_DIR/Infium.before"
-    walk_to_found_notice
-    local box
-    box=$(robot box)
-    expect_eq error "$(field 'icon kind' "$box")" "icon of the refusal"
-    expect_contains "$(field text "$box")" '"..\..\x 1.0"' "refusal"
-    robot answer ok
-    decline_log
-    wait_velmora_exit
-    diff -r "$E2E_CASE_DIR/Infium.before" "$INFIUM" >/dev/null || fail "the messenger's folder changed"
-    [[ -z $(find "$E2E_CASE_DIR" -maxdepth 2 -name 'x 1.0*') ]] || fail "a folder was made outside Smilies"
-}
-
-e2e_case "QIP Infium: fresh install, older versions, again with No and Yes" test_install_and_again
-e2e_case "QIP Infium: another pack's folder, a failed copy" test_other_pack_and_failed_copy
-e2e_case "QIP Infium: a pack name that is no folder name" test_unsafe_pack_name
-e2e_case "QIP Infium: a file where a set's folder goes" test_file_where_a_folder_goes
+scenario "QIP Infium: a file where a set's folder goes is left as it is" <<'END'
+locale ru_RU.UTF-8
+program
+infium Infium infium
+file "$PACK 1.0 lite" "user data"
+snapshot Infium
+start
+walk found-notice
+box ok 'text~ОШИБКА ПРИ УСТАНОВКЕ'
+box no 'text~Хотите установить'
+box no text~LOG
+exit 0
+same Infium
+END

@@ -12,6 +12,7 @@
 #include <commctrl.h>  // after windows.h, which it needs
 
 #include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 #include <map>
 #include <string>
@@ -20,22 +21,16 @@
 namespace {
 
 const wchar_t kUsage[] =
-    L"usage: robot [--timeout MS] [--main CLASS] [--until VALUE] COMMAND ARGS...\n"
-    L"--timeout bounds every wait of the command (default 30000), also for the program\n"
-    L"to answer a message (at least a second, so that --timeout 0 still gets an answer).\n"
-    L"  wait-window CLASS TITLE|*   gone CLASS TITLE|*   windows\n"
-    L"  box   answer ok|cancel|yes|no|abort|retry|ignore|close|help|tryagain|continue\n"
-    L"  text C   enabled C   visible C   checked C   click C   list C   selected C\n"
-    L"  select C INDEX   type C TEXT   controls   close   lock PATH MS\n"
-    L"  point C (its centre on the screen, for real mouse clicks)   selection C (of an edit)\n"
-    L"  browser TITLE   browser-gone TITLE   browser-folder TITLE   browser-child TITLE NAME\n"
-    L"C names a control of the main window: its id (1030), the n-th control of a\n"
-    L"class counted from 1 in creation order (edit#2), or the control of a class\n"
-    L"whose top left corner is at x,y of the client area (static@80,108).\n"
-    L"--until repeats a reading command until it prints VALUE (or fails at the\n"
-    L"timeout with what it printed last).\n"
-    L"TITLE of a browser is the text the shell's folder browser shows above its tree.\n"
-    L"TEXT, TITLE and VALUE may hold \\r, \\n and \\\\ for CR, LF and a backslash.";
+    L"usage: robot [--timeout MS] [--until VALUE] COMMAND ARGS...\n"
+    L"  wait-window CLASS TITLE|*   windows   box   answer BUTTON (ok, yes, no, cancel...)\n"
+    L"  text C   enabled C   visible C   checked C   list C   selected C   point C\n"
+    L"  click C   select C INDEX   type C TEXT   close   lock PATH MS\n"
+    L"  browse TITLE FOLDER\\FOLDER...|cancel (the shell's folder browser above whose tree\n"
+    L"  TITLE stands; the way starts below the desktop)\n"
+    L"C is a control of the wizard's window: its id (1030), the n-th of a class (edit#2) or the\n"
+    L"one of a class at x,y of the client area (static@80,108). --timeout bounds every wait\n"
+    L"(default 30000 ms); --until repeats a reading command until it prints VALUE. TEXT,\n"
+    L"TITLE and VALUE may hold \\r, \\n and \\\\ for CR, LF and a backslash.";
 
 const DWORD kDefaultTimeout = 30000;
 const DWORD kLeastAnswerTime = 1000;
@@ -45,6 +40,7 @@ const DWORD kPollInterval = 50;
 // just been busy for five seconds (copying smiles) counts as hung until its next look at its
 // queue, and a box it opens in that moment would not be read at all.
 DWORD answerTimeout = kDefaultTimeout;
+const wchar_t kMainClass[] = L"myWindow";  // the wizard's window
 const int kMessageTextId = 0xFFFF;  // the text static of a message box
 // The icon static of a message box: 0x14 in Windows' template, 0x440 in Wine's.
 const int kMessageIconIds[] = {0x14, 0x440};
@@ -58,7 +54,6 @@ struct UsageError {
 
 struct Options {
     DWORD timeout = kDefaultTimeout;
-    std::wstring mainClass = L"myWindow";
     bool repeatUntil = false;  // --until given
     std::wstring until;
 };
@@ -273,81 +268,35 @@ HWND IconStaticOf(HWND box) {
     return nullptr;
 }
 
-// A 32-bit top-down bitmap to paint into or copy the screen into.
-class Canvas {
-  public:
-    Canvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
-                                   nullptr, 0);
-        if (!dc_ || !bitmap_) throw Failure{L"cannot make a bitmap to compare icons"};
-        old_ = SelectObject(dc_, bitmap_);
-    }
-    ~Canvas() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return dc_; }
-    DWORD pixel(int i) const { return bits_[i] & 0xFFFFFF; }
-    int size() const { return width_ * height_; }
-
-    void Fill(COLORREF color) {
-        RECT all = {0, 0, width_, height_};
-        HBRUSH brush = CreateSolidBrush(color);
-        FillRect(dc_, &all, brush);
-        DeleteObject(brush);
-        GdiFlush();
-    }
-
-  private:
-    int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    DWORD* bits_ = nullptr;
-};
-
-bool Near(DWORD a, DWORD b) {
-    for (int shift = 0; shift < 24; shift += 8) {
-        int difference =
-            static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
-        if (difference < -16 || difference > 16) return false;
-    }
-    return true;
-}
-
-// The share of the pixels that the icon covers fully (drawn alike on black and
-// on white) that look the same on the screen.
-double Likeness(const Canvas& screen, HICON icon, int width, int height) {
-    Canvas onBlack(width, height), onWhite(width, height);
-    onBlack.Fill(RGB(0, 0, 0));
-    onWhite.Fill(RGB(255, 255, 255));
-    DrawIconEx(onBlack.dc(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
-    DrawIconEx(onWhite.dc(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+// Of the pixels that an icon covers fully (drawn alike on black and on white), the share that
+// look the same on the screen, each colour within 16. The three pictures lie side by side in
+// one bitmap: the screen, the icon on black, the icon on white.
+double Likeness(HDC dc, const DWORD* bits, int width, int height, HICON icon) {
+    PatBlt(dc, width, 0, width, height, BLACKNESS);
+    PatBlt(dc, 2 * width, 0, width, height, WHITENESS);
+    DrawIconEx(dc, width, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, 2 * width, 0, icon, width, height, 0, nullptr, DI_NORMAL);
     GdiFlush();
     int covered = 0, alike = 0;
-    for (int i = 0; i < screen.size(); ++i) {
-        if (onBlack.pixel(i) != onWhite.pixel(i)) continue;
-        ++covered;
-        if (Near(onBlack.pixel(i), screen.pixel(i))) ++alike;
-    }
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const DWORD* at = bits + y * 3 * width + x;
+            DWORD screen = at[0], onBlack = at[width] & 0xFFFFFF;
+            if (onBlack != (at[2 * width] & 0xFFFFFF)) continue;
+            ++covered;
+            bool same = true;
+            for (int shift = 0; shift < 24; shift += 8)
+                same = same && std::abs(static_cast<int>((onBlack >> shift) & 0xFF) -
+                                        static_cast<int>((screen >> shift) & 0xFF)) <= 16;
+            alike += same;
+        }
     return covered ? static_cast<double>(alike) / covered : 0.0;
 }
 
-// Which of the system's message box icons the box shows. The icon handle belongs
-// to the program's process and cannot be read from here, so the robot compares
-// the screen with its own copies of the system icons.
+// Which of the system's message box icons the box shows. The icon handle belongs to the
+// program's process and cannot be read from here, so the robot compares the screen with its
+// own copies of the system icons. The best likeness wins (the question and the information
+// icon share their round shape). A box that has just opened may not be painted yet.
 std::wstring IconKindOf(const Options& options, HWND box) {
     HWND icon = IconStaticOf(box);
     if (!icon) return L"none";
@@ -356,28 +305,33 @@ std::wstring IconKindOf(const Options& options, HWND box) {
                                                                {IDI_EXCLAMATION, L"warning"},
                                                                {IDI_ASTERISK, L"information"}};
     std::wstring kind = L"other";
-    // The best likeness wins (the question and the information icon share
-    // their round shape). A box that has just opened may not be painted yet.
     PollUntil(options.timeout, [&] {
         RECT client = {};
-        if (!GetClientRect(icon, &client)) return false;
         POINT corner = {0, 0};
-        ClientToScreen(icon, &corner);
+        if (!GetClientRect(icon, &client) || !ClientToScreen(icon, &corner)) return false;
         int width = client.right, height = client.bottom;
         if (width <= 0 || height <= 0) return false;
-        Canvas screen(width, height);
-        HDC screenDc = GetDC(nullptr);
-        BitBlt(screen.dc(), 0, 0, width, height, screenDc, corner.x, corner.y, SRCCOPY);
-        ReleaseDC(nullptr, screenDc);
-        GdiFlush();
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(info.bmiHeader), 3 * width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        DWORD* bits = nullptr;
+        HDC dc = CreateCompatibleDC(nullptr), screen = GetDC(nullptr);
+        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS,
+                                          reinterpret_cast<void**>(&bits), nullptr, 0);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        BitBlt(dc, 0, 0, width, height, screen, corner.x, corner.y, SRCCOPY);
+        ReleaseDC(nullptr, screen);
         double best = 0.0;
         for (const auto& [resource, name] : kinds) {
-            double likeness = Likeness(screen, LoadIconW(nullptr, resource), width, height);
+            double likeness =
+                bits ? Likeness(dc, bits, width, height, LoadIconW(nullptr, resource)) : 0.0;
             if (likeness > best) {
                 best = likeness;
                 if (likeness >= 0.9) kind = name;
             }
         }
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
         return best >= 0.9;
     });
     return kind;
@@ -486,12 +440,10 @@ HWND FindControl(HWND main, const ControlName& name) {
 HWND WaitForControl(const Options& options, const std::wstring& written) {
     ControlName name = ParseControlName(written);
     HWND control = PollFor(options.timeout, [&] {
-        HWND main = FindTopLevel(options.mainClass, L"*", false);
+        HWND main = FindTopLevel(kMainClass, L"*", false);
         return main ? FindControl(main, name) : nullptr;
     });
-    if (!control)
-        throw Failure{L"no control " + name.written + L" in a window of class " +
-                      options.mainClass};
+    if (!control) throw Failure{L"no control " + name.written + L" in the wizard's window"};
     return control;
 }
 
@@ -520,28 +472,10 @@ Lines ListLines(HWND list) {
     return lines;
 }
 
-Lines SelectedLines(HWND list) {
-    Lines lines;
-    if (!IsMultipleSelection(list)) {
-        LRESULT current = SendOrFail(list, LB_GETCURSEL, 0, 0);
-        if (current != LB_ERR) lines.push_back(std::to_wstring(current));
-        return lines;
-    }
-    LRESULT count = SendOrFail(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i)
-        if (SendOrFail(list, LB_GETSEL, i, 0) > 0) lines.push_back(std::to_wstring(i));
-    return lines;
-}
-
-std::wstring CheckState(HWND button) {
-    switch (SendOrFail(button, BM_GETCHECK, 0, 0)) {
-        case BST_CHECKED:
-            return L"yes";
-        case BST_INDETERMINATE:
-            return L"indeterminate";
-        default:
-            return L"no";
-    }
+// The selected line of a single-selection list, or nothing.
+Lines SelectedLine(HWND list) {
+    LRESULT current = SendOrFail(list, LB_GETCURSEL, 0, 0);
+    return current == LB_ERR ? Lines{} : Lines{std::to_wstring(current)};
 }
 
 // The centre of a control in screen coordinates, which under Wine are the X screen's.
@@ -550,12 +484,6 @@ std::wstring CentreOnScreen(HWND control) {
     GetWindowRect(control, &rect);
     return std::to_wstring((rect.left + rect.right) / 2) + L" " +
            std::to_wstring((rect.top + rect.bottom) / 2);
-}
-
-// The selected range of an edit control as "start end"; equal numbers mean nothing selected.
-std::wstring EditSelection(HWND edit) {
-    const LRESULT range = SendOrFail(edit, EM_GETSEL, 0, 0);
-    return std::to_wstring(LOWORD(range)) + L" " + std::to_wstring(HIWORD(range));
 }
 
 // Selects a line as a click would: a list without the keyboard focus first tells
@@ -589,28 +517,6 @@ void SelectLine(HWND list, int index) {
 void TypeText(HWND control, const std::wstring& text) {
     for (wchar_t c : text)
         SendOrFail(control, WM_CHAR, c, 1);
-}
-
-// One line per control: id, class, visible, enabled, x,y,width,height in the
-// client area, text.
-Lines ControlLines(const Options& options) {
-    HWND main =
-        PollFor(options.timeout, [&] { return FindTopLevel(options.mainClass, L"*", false); });
-    if (!main) throw Failure{L"no window of class " + options.mainClass};
-    Lines lines;
-    for (HWND child : ChildrenOf(main)) {
-        RECT place;
-        GetWindowRect(child, &place);
-        POINT corner = CornerInParent(child);
-        lines.push_back(std::to_wstring(GetDlgCtrlID(child)) + L"\t" + ClassOf(child) + L"\t" +
-                        (IsWindowVisible(child) ? L"visible" : L"hidden") + L"\t" +
-                        (IsWindowEnabled(child) ? L"enabled" : L"disabled") + L"\t" +
-                        std::to_wstring(corner.x) + L"," + std::to_wstring(corner.y) + L"," +
-                        std::to_wstring(place.right - place.left) + L"," +
-                        std::to_wstring(place.bottom - place.top) + L"\t" +
-                        EscapeLineBreaks(TextOf(child)));
-    }
-    return lines;
 }
 
 // ---- the shell's folder browser ---------------------------------------------------
@@ -683,18 +589,6 @@ HWND FindBrowser(const std::wstring& title) {
     return nullptr;
 }
 
-HWND WaitForBrowser(const Options& options, const std::wstring& title) {
-    HWND browser = PollFor(options.timeout, [&] { return FindBrowser(title); });
-    if (!browser) throw Failure{L"no folder browser titled '" + title + L"'"};
-    return browser;
-}
-
-HWND TreeOf(HWND browser) {
-    HWND tree = ChildOfClass(browser, WC_TREEVIEWW);
-    if (!tree) throw Failure{L"the folder browser has no folder tree"};
-    return tree;
-}
-
 HTREEITEM TreeItem(HWND tree, UINT relation, HTREEITEM from) {
     return reinterpret_cast<HTREEITEM>(
         SendOrFail(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
@@ -742,56 +636,42 @@ std::wstring TreeItemText(HWND tree, HTREEITEM item) {
     return name.data();
 }
 
-// The way from the tree's root (the desktop) to the selected folder: the names below the
-// root joined by backslashes; empty for the root itself.
-std::wstring SelectedFolder(HWND tree) {
-    HTREEITEM item = TreeItem(tree, TVGN_CARET, nullptr);
-    if (!item) throw Failure{L"no folder is selected in the browser"};
-    std::wstring way;
-    for (HTREEITEM parent; (parent = TreeItem(tree, TVGN_PARENT, item)) != nullptr; item = parent)
-        way = TreeItemText(tree, item) + (way.empty() ? L"" : L"\\" + way);
-    return way;
-}
-
-// Where NAME stands among the sub-folders of the selected folder, counted from 0. The tree
-// lists the sub-folders once the folder is opened, so this waits for them.
-int ChildIndex(const Options& options, const std::wstring& title, const std::wstring& name) {
-    int index = -1;
-    PollUntil(options.timeout, [&] {
-        HWND browser = FindBrowser(title);
-        if (!browser) return false;
-        HWND tree = TreeOf(browser);
-        HTREEITEM selected = TreeItem(tree, TVGN_CARET, nullptr);
-        if (!selected) return false;
-        int i = 0;
-        for (HTREEITEM child = TreeItem(tree, TVGN_CHILD, selected); child;
-             child = TreeItem(tree, TVGN_NEXT, child), ++i)
-            if (TreeItemText(tree, child) == name) {
-                index = i;
-                return true;
-            }
-        return false;
-    });
-    if (index < 0) throw Failure{L"the selected folder shows no sub-folder '" + name + L"'"};
-    return index;
-}
-
-// The browser's caption, owner, the X window that shows it (for keys sent with xdotool;
-// Wine keeps it in a window property), whether it has a box to type a folder into, and
-// the class of the control with the keyboard focus.
-Lines DescribeBrowser(HWND browser) {
+// Chooses a folder in the browser as a click on each name on the way would: from the desktop
+// at the tree's root, each folder of the way (names joined by backslashes) is opened and the
+// next one looked for among its sub-folders, which the browser lists once it is opened; the
+// last one is selected and OK pressed. "cancel" presses Cancel. Waits until the browser has
+// closed and returns the class of its owner.
+std::wstring Browse(const Options& options, const std::wstring& title, const std::wstring& way) {
+    HWND browser = PollFor(options.timeout, [&] { return FindBrowser(title); });
+    if (!browser) throw Failure{L"no folder browser titled '" + title + L"'"};
     HWND owner = GetWindow(browser, GW_OWNER);
-    auto window = reinterpret_cast<ULONG_PTR>(GetPropW(browser, L"__wine_x11_whole_window"));
-    if (!window) throw Failure{L"the folder browser has no X window"};
-    GUITHREADINFO thread = {};
-    thread.cbSize = sizeof(thread);
-    GetGUIThreadInfo(GetWindowThreadProcessId(browser, nullptr), &thread);
-    HWND edit = ChildOfClass(browser, L"Edit");
-    return {L"caption: " + TitleOf(browser),
-            L"owner: " + (owner ? ClassOf(owner) : std::wstring(L"none")),
-            L"window: " + std::to_wstring(window),
-            std::wstring(L"edit box: ") + (edit && IsWindowVisible(edit) ? L"yes" : L"no"),
-            L"focus: " + (thread.hwndFocus ? ClassOf(thread.hwndFocus) : std::wstring(L"none"))};
+    int button = IDCANCEL;
+    if (way != L"cancel") {
+        HWND tree = ChildOfClass(browser, WC_TREEVIEWW);  // as FindBrowser saw
+        HTREEITEM item = TreeItem(tree, TVGN_ROOT, nullptr);
+        for (size_t from = 0; from <= way.size();) {
+            size_t end = std::min(way.find(L'\\', from), way.size());
+            std::wstring name = way.substr(from, end - from);
+            from = end + 1;
+            SendOrFail(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+            HTREEITEM parent = item;
+            item = nullptr;
+            PollUntil(options.timeout, [&] {
+                for (HTREEITEM child = TreeItem(tree, TVGN_CHILD, parent); child && !item;
+                     child = TreeItem(tree, TVGN_NEXT, child))
+                    if (TreeItemText(tree, child) == name) item = child;
+                return item != nullptr;
+            });
+            if (!item) throw Failure{L"the folder browser shows no folder '" + name + L"'"};
+        }
+        SendOrFail(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        button = IDOK;
+    }
+    PostMessageW(browser, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(browser, button)));
+    if (!PollUntil(options.timeout, [&] { return !IsWindow(browser); }))
+        throw Failure{L"the folder browser is still open"};
+    return owner ? ClassOf(owner) : std::wstring(L"none");
 }
 
 // ---- files --------------------------------------------------------------------
@@ -817,8 +697,7 @@ void RequireArguments(const std::vector<std::wstring>& args, size_t count) {
 // The commands that only read, and so may be repeated with --until.
 bool IsReading(const std::wstring& command) {
     static const wchar_t* const reading[] = {
-        L"text",     L"enabled",  L"visible", L"checked",   L"list",
-        L"selected", L"controls", L"windows", L"selection", L"browser-folder"};
+        L"text", L"enabled", L"visible", L"checked", L"list", L"selected", L"windows"};
     for (const wchar_t* name : reading)
         if (command == name) return true;
     return false;
@@ -835,11 +714,6 @@ Lines Run(const Options& options, const std::vector<std::wstring>& args) {
         if (!window)
             throw Failure{L"no visible window of class " + args[1] + L" titled " + args[2]};
         return {TitleOf(window)};
-    } else if (command == L"gone") {
-        RequireArguments(args, 2);
-        std::wstring title = UnescapeArgument(args[2]);
-        if (!PollUntil(options.timeout, [&] { return !FindTopLevel(args[1], title, false); }))
-            throw Failure{L"a window of class " + args[1] + L" is still there"};
     } else if (command == L"windows") {
         RequireArguments(args, 0);
         Lines lines;
@@ -862,13 +736,10 @@ Lines Run(const Options& options, const std::vector<std::wstring>& args) {
         return {state ? L"yes" : L"no"};
     } else if (command == L"checked") {
         RequireArguments(args, 1);
-        return {CheckState(control())};
+        return {SendOrFail(control(), BM_GETCHECK, 0, 0) == BST_CHECKED ? L"yes" : L"no"};
     } else if (command == L"point") {
         RequireArguments(args, 1);
         return {CentreOnScreen(control())};
-    } else if (command == L"selection") {
-        RequireArguments(args, 1);
-        return {EditSelection(control())};
     } else if (command == L"click") {
         RequireArguments(args, 1);
         PostMessageW(control(), BM_CLICK, 0, 0);
@@ -877,7 +748,7 @@ Lines Run(const Options& options, const std::vector<std::wstring>& args) {
         return ListLines(control());
     } else if (command == L"selected") {
         RequireArguments(args, 1);
-        return SelectedLines(control());
+        return SelectedLine(control());
     } else if (command == L"select") {
         RequireArguments(args, 2);
         int index = ParseNumber(args[2], L"INDEX");
@@ -885,29 +756,14 @@ Lines Run(const Options& options, const std::vector<std::wstring>& args) {
     } else if (command == L"type") {
         RequireArguments(args, 2);
         TypeText(control(), UnescapeArgument(args[2]));
-    } else if (command == L"controls") {
-        RequireArguments(args, 0);
-        return ControlLines(options);
     } else if (command == L"close") {
         RequireArguments(args, 0);
-        HWND main =
-            PollFor(options.timeout, [&] { return FindTopLevel(options.mainClass, L"*", false); });
-        if (!main) throw Failure{L"no window of class " + options.mainClass};
+        HWND main = PollFor(options.timeout, [] { return FindTopLevel(kMainClass, L"*", false); });
+        if (!main) throw Failure{L"no window of the wizard"};
         PostMessageW(main, WM_CLOSE, 0, 0);
-    } else if (command == L"browser") {
-        RequireArguments(args, 1);
-        return DescribeBrowser(WaitForBrowser(options, UnescapeArgument(args[1])));
-    } else if (command == L"browser-gone") {
-        RequireArguments(args, 1);
-        std::wstring title = UnescapeArgument(args[1]);
-        if (!PollUntil(options.timeout, [&] { return !FindBrowser(title); }))
-            throw Failure{L"the folder browser is still open"};
-    } else if (command == L"browser-folder") {
-        RequireArguments(args, 1);
-        return {SelectedFolder(TreeOf(WaitForBrowser(options, UnescapeArgument(args[1]))))};
-    } else if (command == L"browser-child") {
+    } else if (command == L"browse") {
         RequireArguments(args, 2);
-        return {std::to_wstring(ChildIndex(options, UnescapeArgument(args[1]), args[2]))};
+        return {L"owner: " + Browse(options, UnescapeArgument(args[1]), args[2])};
     } else if (command == L"lock") {
         RequireArguments(args, 2);
         LockFile(args[1], static_cast<DWORD>(ParseNumber(args[2], L"MS")));
@@ -963,8 +819,6 @@ int wmain(int argc, wchar_t** argv) {
             std::wstring name = argv[i];
             if (name == L"--timeout") {
                 options.timeout = static_cast<DWORD>(ParseNumber(argv[i + 1], L"--timeout"));
-            } else if (name == L"--main") {
-                options.mainClass = argv[i + 1];
             } else if (name == L"--until") {
                 options.repeatUntil = true;
                 options.until = argv[i + 1];
