@@ -168,31 +168,6 @@ make_prog_dir() {  # make_prog_dir [pack folder]
 # The program's folder: the case's "prog", or E2E_PROG_DIR when a case set it.
 prog_dir() { echo "${E2E_PROG_DIR:-$E2E_CASE_DIR/prog}"; }
 
-# The bundled Language folder next to the program: the language page then lists
-# "Russian [Русский]" and "English [English]".
-add_language_folder() {
-    cp -r "$E2E_EXAMPLES/Language" "$(prog_dir)/" || fail "cannot copy the Language folder"
-}
-
-# The data lines of the sample pack's SMP.ini (comments left out), in the array
-# SAMPLE_SMP_LINES: index 0 holds line 1. For writing changed copies of it.
-read_sample_smp_lines() {
-    mapfile -t SAMPLE_SMP_LINES < <(grep -v -e '^//' -e '^\\\\' "$SAMPLE_PACK/SMP.ini" | tr -d '\r')
-    ((${#SAMPLE_SMP_LINES[@]} >= 14)) || fail "cannot read the sample pack's SMP.ini"
-}
-
-write_smp_ini() {  # write_smp_ini LINE...
-    write_crlf_file "$(prog_dir)/Source SMP/SMP.ini" "$@"
-}
-
-# Writes the given lines with CR LF line ends, as the pack's Windows tools do.
-write_crlf_file() {  # write_crlf_file PATH LINE...
-    local path=$1
-    shift
-    mkdir -p "$(dirname "$path")"
-    printf '%s\r\n' "$@" >"$path"
-}
-
 # ---- the program ------------------------------------------------------------------
 
 # Starts Velmora.exe from the case's program folder in the background, in the
@@ -397,65 +372,6 @@ next_page() {  # next_page CAPTION-OF-THE-PAGE-EXPECTED
     wait_until "$1" text "$PAGE_CAPTION"
 }
 
-back_page() {  # back_page CAPTION-OF-THE-PAGE-EXPECTED
-    robot click "$BACK_BUTTON"
-    wait_until "$1" text "$PAGE_CAPTION"
-}
-
-accept_agreement() {
-    robot click "$AGREEMENT_BOX"
-    wait_until yes checked "$AGREEMENT_BOX"
-}
-
-# From the search-method page: the simplified search, and its found-folder notice answered.
-search_again() {
-    next_page "$SIMPLE_SEARCH"
-    robot click "$NEXT_BUTTON"
-    robot answer ok
-}
-
-quit_wizard() {
-    robot click "$EXIT_BUTTON"
-    expect_eq "Подтверждение выхода..." "$(field title "$(robot box)")" "exit question title"
-    answer_yes_and_expect_exit
-}
-
-# The Russian section of a pack's per-language text file (aboutSP.ini,
-# LiteStr.ini; code page 1251) as the robot prints a text box: lines joined by
-# CR LF.
-russian_section() {  # russian_section FILE
-    iconv -f CP1251 -t UTF-8 "$1" | tr -d '\r' |
-        sed -n '/^Language: Russian$/,/^Language: End$/p' | sed '1d;$d' |
-        awk 'NR > 1 { printf "\\r\\n" } { printf "%s", $0 }'
-}
-
-# The exit question, asked by Exit, Escape and the title bar's close button:
-# owned by the wizard's window, system-modal, a question with Yes and No.
-expect_exit_question() {  # expect_exit_question QUESTION TITLE
-    local box
-    box=$(robot box)
-    expect_eq "$1" "$(field text "$box")" "exit question"
-    expect_eq "$2" "$(field title "$box")" "exit question title"
-    expect_eq "yes no" "$(field buttons "$box")" "exit question buttons"
-    expect_eq myWindow "$(field owner "$box")" "exit question owner"
-    expect_eq yes "$(field topmost "$box")" "exit question is system-modal (topmost)"
-    expect_eq question "$(field 'icon kind' "$box")" "exit question icon"
-}
-
-# The closing question about LOG.txt, which a run that collected problems asks: answered No.
-decline_log() {
-    expect_contains "$(field text "$(robot box)")" "создать LOG-файл" "log question"
-    robot answer no
-}
-
-# Yes to the open exit question: the program ends at once with exit code 0 (a
-# further box would keep it running and fail the wait).
-answer_yes_and_expect_exit() {
-    robot answer yes
-    wait_velmora_exit
-    expect_eq 0 "$VELMORA_EXIT" "exit code"
-}
-
 # ---- stand-in messengers -----------------------------------------------------------
 
 # Copies a stand-in messenger into a folder and starts it there; returns once its
@@ -477,8 +393,6 @@ start_standin() {  # start_standin KIND FOLDER
 
 # ---- QIP 2005 and the way to its installation ------------------------------------
 
-INSTALL_SKINS_CAPTION="Отметьте скины в которые нужно установить смайл-пак:"
-
 # A QIP 2005 folder of our own, with the stand-in running from it: five skins, each holding
 # smiles of another pack, a file in a sub-folder, and an old smile.gif of the same name as one
 # of the sample pack's.
@@ -497,53 +411,6 @@ make_qip_2005() {
     done
     cp -r "$INSTALL_QIP" "$E2E_CASE_DIR/QIP.before"
     start_standin qip "$INSTALL_QIP"
-}
-
-# From the about-program page of the sample pack to the found-folder notice of the simplified
-# search, answered.
-pages_to_found_notice() {
-    pages_to_search_method
-    search_again
-}
-
-# From the about-program page of the sample pack to the search-method page.
-pages_to_search_method() {
-    wait_until "$ABOUT_PROGRAM" text "$PAGE_CAPTION"
-    next_page "$ABOUT_PACK"
-    accept_agreement
-    next_page "$PACK_INFO"
-    next_page "$SEARCH_METHOD"
-}
-
-# From the start (without a Language folder) to the found-folder notice, answered.
-walk_to_found_notice() {
-    start_velmora
-    pages_to_found_notice
-}
-
-# From the install-mode page on to the skins list; MODE is the install-mode radio to pick
-# (1044 full, 1045 lite).
-mode_to_skins_list() {  # mode_to_skins_list MODE
-    wait_until "Выберите режим установки для смайл-пака:" text "$PAGE_CAPTION"
-    robot click "$1"
-    wait_until yes checked "$1"
-    next_page "$INSTALL_SKINS_CAPTION"
-}
-
-walk_to_skins_list() {  # walk_to_skins_list MODE
-    walk_to_found_notice
-    mode_to_skins_list "$1"
-}
-
-# Marks the named skins in the list, whatever order the folder listed them in.
-mark_skins() {  # mark_skins NAME...
-    local lines name index
-    mapfile -t lines < <(robot list "$SKINS_LIST")
-    for name in "$@"; do
-        for index in "${!lines[@]}"; do
-            [[ ${lines[$index]} == "$name" ]] && robot select "$SKINS_LIST" "$index"
-        done
-    done
 }
 
 # ---- the shell's folder browser ------------------------------------------------------
@@ -571,7 +438,9 @@ step_program() {  # program [sample|none]
     if [[ ${1:-sample} == none ]]; then make_prog_dir; else make_prog_dir "$SAMPLE_PACK"; fi
 }
 
-step_languages() { add_language_folder; }
+# The bundled Language folder: the language page then lists "Russian [Русский]" and "English
+# [English]".
+step_languages() { cp -r "$E2E_EXAMPLES/Language" "$(prog_dir)/" || fail "cannot copy Language"; }
 
 # SMP.ini of the sample pack with data lines changed (N counts from 1), written in code page
 # 1251 with CR LF line ends, as the pack's Windows tools write it.
@@ -618,24 +487,48 @@ step_start() { start_velmora "$@"; }
 step_watch() { start_window_watch myWindow; }  # the wizard's window is looked for from now on
 step_no_window() { ! window_was_seen myWindow || fail "the wizard window was shown"; }
 
-# The sample pack's way from the about-program page to a page of the messenger's search, or on
-# to the skins list with the install mode MODE (1044 full, 1045 lite).
+# The sample pack's way from the about-program page to the search-method page; on to the
+# simplified search's found-folder notice, answered; or on to the skins list with the install
+# mode MODE (1044 full, 1045 lite).
 step_walk() {  # walk search-method|found-notice|skins-list MODE
-    pages_to_search_method
-    [[ $1 == search-method ]] || search_again
-    [[ $1 != skins-list ]] || mode_to_skins_list "$2"
+    step_page "$ABOUT_PROGRAM"
+    next_page "$ABOUT_PACK"
+    step_agree
+    next_page "$PACK_INFO"
+    next_page "$SEARCH_METHOD"
+    [[ $1 == search-method ]] && return
+    next_page "$SIMPLE_SEARCH"
+    robot click "$NEXT_BUTTON"
+    robot answer ok
+    [[ $1 == skins-list ]] || return 0
+    step_page "Выберите режим установки для смайл-пака:"
+    robot click "$2"
+    wait_until yes checked "$2"
+    next_page "Отметьте скины в которые нужно установить смайл-пак:"
 }
 
 step_page() { wait_until "$1" text "$PAGE_CAPTION"; }  # page CAPTION
 step_next() { next_page "$1"; }
-step_back() { back_page "$1"; }
+step_back() { robot click "$BACK_BUTTON" && step_page "$1"; }
 step_click() { robot click "$1"; }
 step_close() { robot close; }  # the title bar's close button
 step_select() { robot select "$1" "$2"; }
-step_mark() { mark_skins "$@"; }
+step_mark() {  # mark SKIN...: whatever order the folder listed them in
+    local lines name index
+    mapfile -t lines < <(robot list "$SKINS_LIST")
+    for name in "$@"; do
+        for index in "${!lines[@]}"; do
+            [[ ${lines[$index]} != "$name" ]] || robot select "$SKINS_LIST" "$index"
+        done
+    done
+}
 step_key() { press_key "$1"; }
-step_agree() { accept_agreement; }
-step_quit() { quit_wizard; }
+step_agree() { robot click "$AGREEMENT_BOX" && wait_until yes checked "$AGREEMENT_BOX"; }
+step_quit() {  # Exit, and Yes to its question: the program ends at once with exit code 0
+    robot click "$EXIT_BUTTON"
+    step_box yes title=Подтверждение\ выхода...
+    step_exit 0
+}
 
 # Waits until a control shows a value: expect CONTROL text|enabled|checked|list|selected VALUE.
 step_expect() { wait_until "$3" "$2" "$1"; }
