@@ -106,41 +106,25 @@ set_windows_version() {
     [[ -z ${E2E_CASE_DIR:-} ]] || touch "$E2E_CASE_DIR/.windows-version-changed"
 }
 
-# The CPU a Windows program file is built for: i386 or x86_64.
-pe_machine() {  # pe_machine FILE
-    local header machine
-    header=$(od -An -tu4 -j 60 -N 4 "$1" | tr -d ' ')
-    machine=$(od -An -tx2 -j $((header + 4)) -N 2 "$1" | tr -d ' ')
-    case $machine in
-    014c) echo i386 ;;
-    8664) echo x86_64 ;;
-    *) echo "unknown ($machine)" ;;
-    esac
-}
-
-# True when the program under test is a 32-bit program in a 64-bit prefix, as on 64-bit
-# Windows: its system folder is then syswow64, and its registry view of HKLM\Software the
-# 32-bit one (Wow6432Node).
+# True when the program under test is a 32-bit program (its PE machine 014c) in a 64-bit
+# prefix, as on 64-bit Windows: its system folder is then syswow64, and its registry view of
+# HKLM\Software the 32-bit one (Wow6432Node).
 program_under_wow64() {
-    [[ $WINEARCH == win64 && $(pe_machine "$E2E_BUILD_DIR/Velmora.exe") == i386 ]]
+    local exe=$E2E_BUILD_DIR/Velmora.exe header
+    header=$(od -An -tu4 -j 60 -N 4 "$exe" | tr -d ' ')
+    [[ $WINEARCH == win64 && $(od -An -tx1 -j $((header + 4)) -N 2 "$exe" | tr -d ' ') == 4c01 ]]
 }
 
 # The folder the program under test knows as its system folder, seen from Linux.
 program_system_folder() {
-    if program_under_wow64; then
-        echo "$WINEPREFIX/drive_c/windows/syswow64"
-    else
-        echo "$WINEPREFIX/drive_c/windows/system32"
-    fi
+    local folder=system32
+    program_under_wow64 && folder=syswow64
+    echo "$WINEPREFIX/drive_c/windows/$folder"
 }
 
 # `wine reg` on the registry as the program under test sees it.
 program_reg() {  # program_reg add|query|delete KEY ARGUMENTS...
-    if program_under_wow64; then
-        wine reg "$@" /reg:32
-    else
-        wine reg "$@"
-    fi
+    if program_under_wow64; then wine reg "$@" /reg:32; else wine reg "$@"; fi
 }
 
 windows_path() {  # the path as a program in the prefix sees it
@@ -160,9 +144,7 @@ make_prog_dir() {  # make_prog_dir [pack folder]
     rm -rf "$prog"
     mkdir -p "$prog"
     cp "$E2E_BUILD_DIR/Velmora.exe" "$prog/" || fail "cannot copy Velmora.exe"
-    if [[ $# -gt 0 ]]; then
-        cp -r "$1" "$prog/Source SMP" || fail "cannot copy the pack $1"
-    fi
+    [[ $# -eq 0 ]] || cp -r "$1" "$prog/Source SMP" || fail "cannot copy the pack $1"
 }
 
 # The program's folder: the case's "prog", or E2E_PROG_DIR when a case set it.
@@ -220,25 +202,18 @@ robot_try() {
     local err=$E2E_CASE_DIR/.robot-err.$BASHPID status
     run_robot "$err" "$@"
     status=$?
+    ((status == 0 || ${E2E_ROBOT_MUST:-0} == 0)) || fail "robot $*: $(robot_reason "$err") (status $status)"
     rm -f "$err"
     return "$status"
 }
 
-# Why a robot command failed: the robot's own word, else the first of Wine's, else that
-# nothing was said.
+# The same for a command that must succeed: a failure fails the case, with the robot's own
+# word, else the first of Wine's.
+robot() { E2E_ROBOT_MUST=1 robot_try "$@"; }
 robot_reason() {  # robot_reason FILE-OF-STDERR
     local said
     said=$(tr -d '\r' <"$1" | grep -m 1 '^robot: ' || tr -d '\r' <"$1" | head -n 1)
     echo "${said:-ended without a word}"
-}
-
-# The same for a command that must succeed: a failure fails the case.
-robot() {
-    local err=$E2E_CASE_DIR/.robot-err.$BASHPID status
-    run_robot "$err" "$@"
-    status=$?
-    ((status == 0)) || fail "robot $*: $(robot_reason "$err") (status $status)"
-    rm -f "$err"
 }
 
 # Repeats a reading robot command (text, enabled, checked, list, ...) until it
@@ -247,22 +222,6 @@ robot() {
 # so this is how a case waits for it to take effect.
 wait_until() {  # wait_until VALUE COMMAND ARGUMENTS...
     robot --until "$@" >/dev/null
-}
-
-# Types keys on the X server's keyboard once the given X window of the program
-# has the input focus. Never with xdotool's --window: it types into a window
-# with the focus but sends separate events to any other, so a key that closes
-# its window (Escape, Enter in a dialog) would go down on the keyboard and up
-# as an event, and the server would repeat it for ever.
-send_keys() {  # send_keys X-WINDOW XDOTOOL-KEY-ARGUMENTS...
-    local window=$1 deadline=$((SECONDS + E2E_WAIT))
-    shift
-    until [[ $(xdotool getwindowfocus 2>>"$E2E_CASE_DIR/xdotool.log") == "$window" ]]; do
-        ((SECONDS < deadline)) || return 1
-        xdotool windowfocus "$window" 2>>"$E2E_CASE_DIR/xdotool.log"
-        sleep 0.05
-    done
-    xdotool key "$@" 2>>"$E2E_CASE_DIR/xdotool.log"
 }
 
 # The Linux processes that run a Windows program file. Not always the one `wine` was started
@@ -291,16 +250,22 @@ wait_for_x_window_of() {  # wait_for_x_window_of LINUX-PATH-OF-THE-PROGRAM WHAT
     done
 }
 
-# Presses a key as the keyboard would: the key goes to the program's window and
-# Wine hands it to the control that has the focus, so the key takes the
-# program's own way through its message loop. Only while no message box is
-# open: the window must be the program's only visible one.
+# Presses a key as the keyboard would: on the X server's keyboard once the program's window
+# has the input focus, and Wine hands it to the control that has the focus. Never xdotool's
+# --window: it sends events to a window without the focus, and a key that closes its window
+# would go down on the keyboard and up as an event, repeated for ever. Only while no message
+# box is open: the window must be the program's only visible one.
 press_key() {  # press_key KEY (an X key name: Escape, Return, Tab, ...)
-    local windows
-    windows=$(visible_x_windows_of "$(prog_dir)/Velmora.exe")
-    [[ -n $windows && $windows != *$'\n'* ]] ||
-        fail "press_key $1: Velmora.exe shows ${windows:+more than one window}${windows:-no window}"
-    send_keys "$windows" "$1" || fail "xdotool could not press $1"
+    local window deadline=$((SECONDS + E2E_WAIT)) log=$E2E_CASE_DIR/xdotool.log
+    window=$(visible_x_windows_of "$(prog_dir)/Velmora.exe")
+    [[ -n $window && $window != *$'\n'* ]] ||
+        fail "press_key $1: Velmora.exe shows ${window:+more than one window}${window:-no window}"
+    until [[ $(xdotool getwindowfocus 2>>"$log") == "$window" ]]; do
+        ((SECONDS < deadline)) || fail "xdotool could not focus the window for $1"
+        xdotool windowfocus "$window" 2>>"$log"
+        sleep 0.05
+    done
+    xdotool key "$1" 2>>"$log" || fail "xdotool could not press $1"
 }
 
 # Clicks a control of the main window with the real mouse.
@@ -326,29 +291,6 @@ window_was_seen() {  # window_was_seen CLASS
     [[ -s $E2E_CASE_DIR/watch-$1 ]]
 }
 
-# Holds a file open without sharing, so that no one else can read it, for ms
-# milliseconds or until unlock_file; returns once it is held. Several may be held at once.
-E2E_LOCK_PIDS=()
-lock_file() {  # lock_file PATH MS
-    local out=$E2E_CASE_DIR/lock.${#E2E_LOCK_PIDS[@]}.out pid
-    wine "$E2E_ROBOT" lock "$(windows_path "$1")" "$2" >"$out" 2>>"$E2E_CASE_DIR/robot.log" &
-    pid=$!
-    E2E_LOCK_PIDS+=("$pid")
-    local deadline=$((SECONDS + E2E_WAIT))
-    until grep -q locked "$out" 2>/dev/null; do
-        kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)) ||
-            fail "could not lock $1: $(tail -n 1 "$E2E_CASE_DIR/robot.log")"
-        sleep 0.05
-    done
-}
-
-unlock_file() {  # lets go of every file held
-    ((${#E2E_LOCK_PIDS[@]})) || return 0
-    kill "${E2E_LOCK_PIDS[@]}" 2>/dev/null
-    wait "${E2E_LOCK_PIDS[@]}" 2>/dev/null
-    E2E_LOCK_PIDS=()
-}
-
 # ---- the wizard's window -----------------------------------------------------------
 
 EXIT_BUTTON=1027
@@ -366,6 +308,8 @@ ABOUT_PACK="О смайл-паке:"
 PACK_INFO="Информация о смайл-паке:"
 SEARCH_METHOD="Выберите метод поиска QIP\`а:"
 SIMPLE_SEARCH="Упрощенный поиск:"
+INSTALL_MODE="Выберите режим установки для смайл-пака:"
+INSTALL_SKINS_CAPTION="Отметьте скины в которые нужно установить смайл-пак:"
 
 next_page() {  # next_page CAPTION-OF-THE-PAGE-EXPECTED
     robot click "$NEXT_BUTTON"
@@ -392,26 +336,6 @@ start_standin() {  # start_standin KIND FOLDER
 }
 
 # ---- QIP 2005 and the way to its installation ------------------------------------
-
-# A QIP 2005 folder of our own, with the stand-in running from it: five skins, each holding
-# smiles of another pack, a file in a sub-folder, and an old smile.gif of the same name as one
-# of the sample pack's.
-make_qip_2005() {
-    INSTALL_QIP=$E2E_CASE_DIR/QIP
-    local skin kind
-    for skin in 1 2 3 4 5; do
-        for kind in Animated Static; do
-            local folder="$INSTALL_QIP/Skins/Skin$skin/Smilies/$kind"
-            mkdir -p "$folder/keep"
-            printf 'old pack %s\r\n' "$skin" >"$folder/_define.ini"
-            printf 'old' >"$folder/old.gif"
-            printf 'old' >"$folder/smile.gif"
-            printf 'kept' >"$folder/keep/note.txt"
-        done
-    done
-    cp -r "$INSTALL_QIP" "$E2E_CASE_DIR/QIP.before"
-    start_standin qip "$INSTALL_QIP"
-}
 
 # ---- the shell's folder browser ------------------------------------------------------
 
@@ -475,12 +399,43 @@ step_same() {
     done
 }
 step_absent() { local path; for path in "$@"; do [[ ! -e $path ]] || fail "$path is there"; done; }
-# lock PATH: held open without sharing until unlock or the end of the case
-step_lock() { lock_file "$E2E_CASE_DIR/$1" $((E2E_CASE_TIMEOUT * 1000)); }
-step_unlock() { unlock_file; }
+# Holds a file open without sharing, as a running program holds it, until unlock or the end of
+# the case; returns once it is held. Several may be held at once.
+E2E_LOCK_PIDS=()
+step_lock() {  # lock PATH
+    local out=$E2E_CASE_DIR/lock.${#E2E_LOCK_PIDS[@]}.out deadline=$((SECONDS + E2E_WAIT))
+    wine "$E2E_ROBOT" lock "$(windows_path "$E2E_CASE_DIR/$1")" $((E2E_CASE_TIMEOUT * 1000)) \
+        >"$out" 2>>"$E2E_CASE_DIR/robot.log" &
+    E2E_LOCK_PIDS+=($!)
+    until grep -q locked "$out" 2>/dev/null; do
+        kill -0 $! 2>/dev/null && ((SECONDS < deadline)) ||
+            fail "could not lock $1: $(tail -n 1 "$E2E_CASE_DIR/robot.log")"
+        sleep 0.05
+    done
+}
+step_unlock() {
+    ((${#E2E_LOCK_PIDS[@]})) || return 0
+    kill "${E2E_LOCK_PIDS[@]}" 2>/dev/null
+    wait "${E2E_LOCK_PIDS[@]}" 2>/dev/null
+    E2E_LOCK_PIDS=()
+}
 
-# A QIP 2005 of five skins, running; see make_qip_2005.
-step_qip2005() { make_qip_2005; }
+# A running QIP 2005 in ./QIP, snapshotted: five skins, each holding smiles of another pack, a
+# file in a sub-folder, and an old smile.gif of the same name as one of the sample pack's.
+step_qip2005() {
+    local skin kind folder
+    for skin in 1 2 3 4 5; do
+        for kind in Animated Static; do
+            folder="$E2E_CASE_DIR/QIP/Skins/Skin$skin/Smilies/$kind"
+            mkdir -p "$folder/keep"
+            printf 'old pack %s\r\n' "$skin" >"$folder/_define.ini"
+            printf 'old' | tee "$folder/old.gif" >"$folder/smile.gif"
+            printf 'kept' >"$folder/keep/note.txt"
+        done
+    done
+    step_snapshot QIP
+    start_standin qip "$E2E_CASE_DIR/QIP"
+}
 step_standin() { start_standin "$1" "$E2E_CASE_DIR/$2"; }  # standin KIND FOLDER
 
 step_start() { start_velmora "$@"; }
@@ -501,10 +456,10 @@ step_walk() {  # walk search-method|found-notice|skins-list MODE
     robot click "$NEXT_BUTTON"
     robot answer ok
     [[ $1 == skins-list ]] || return 0
-    step_page "Выберите режим установки для смайл-пака:"
+    step_page "$INSTALL_MODE"
     robot click "$2"
     wait_until yes checked "$2"
-    next_page "Отметьте скины в которые нужно установить смайл-пак:"
+    next_page "$INSTALL_SKINS_CAPTION"
 }
 
 step_page() { wait_until "$1" text "$PAGE_CAPTION"; }  # page CAPTION

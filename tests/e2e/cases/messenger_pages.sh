@@ -2,7 +2,6 @@
 # for it), the manual choice through the shell's folder browser, and the install-mode page, up
 # to the skins list of QIP 2005. The sample pack's texts are in code page 1251.
 
-INSTALL_MODE="Выберите режим установки для смайл-пака:"
 SIMPLIFIED_SEARCH=1040
 MANUAL_CHOICE=1041
 NOTE_BOX=edit@105,202
