@@ -60,24 +60,13 @@ run_steps() {  # run_steps STEPS
 # command substitution: there it stops the case's shell as well.
 fail() {
     [[ -s $E2E_CASE_DIR/reason ]] || printf '%s\n' "$*" >"$E2E_CASE_DIR/reason"
-    if [[ $BASHPID != "$E2E_CASE_SHELL" ]]; then
-        kill -TERM "$E2E_CASE_SHELL" 2>/dev/null
-    fi
+    [[ $BASHPID == "$E2E_CASE_SHELL" ]] || kill -TERM "$E2E_CASE_SHELL" 2>/dev/null
     exit 1
 }
 
-expect_eq() {  # expect_eq EXPECTED ACTUAL [what]
-    [[ $1 == "$2" ]] || fail "${3:-value}: expected '$1', got '$2'"
-}
-
-expect_contains() {  # expect_contains TEXT PART [what]
-    [[ $1 == *"$2"* ]] || fail "${3:-text} '$1' does not contain '$2'"
-}
-
-# The value of "key: value" in the robot's box description.
-field() {  # field KEY DESCRIPTION
-    sed -n "s/^$1: //p" <<<"$2"
-}
+expect_eq() { [[ $1 == "$2" ]] || fail "${3:-value}: expected '$1', got '$2'"; }  # EXPECTED ACTUAL [WHAT]
+expect_contains() { [[ $1 == *"$2"* ]] || fail "${3:-text} '$1' does not contain '$2'"; }  # TEXT PART [WHAT]
+field() { sed -n "s/^$1: //p" <<<"$2"; }  # field KEY DESCRIPTION: "KEY: value" of the robot's box
 
 # ---- environment ------------------------------------------------------------------
 
