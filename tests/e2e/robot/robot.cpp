@@ -1,12 +1,10 @@
 // robot.exe: drives Velmora's windows for the end-to-end tests.
 //
-// It runs in the same Wine prefix as the program under test, finds windows and
-// controls by class and id, reads them, presses buttons and answers message
-// boxes. Every invocation performs one command and exits: 0 on success, 1 on
-// failure (one line on stderr), 2 on a usage error. Output is UTF-8 with LF
-// line ends. Everything that acts on the program posts its messages, so a
-// press that opens a modal box never blocks the robot; only typing sends its
-// characters, so that they have arrived when the command returns.
+// It runs in the same Wine prefix as the program under test and performs one command per
+// invocation: 0 on success, 1 on failure (one line on stderr), 2 on a usage error. Output is
+// UTF-8 with LF line ends. Whatever acts on the program is posted, so a press that opens a
+// modal box never blocks the robot; only typing sends, so that the characters have arrived
+// when the command returns.
 #include <windows.h>
 
 #include <commctrl.h>  // after windows.h, which it needs
@@ -14,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cwchar>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -32,16 +31,29 @@ const wchar_t kUsage[] =
     L"(default 30000 ms); --until repeats a reading command until it prints VALUE. TEXT,\n"
     L"TITLE and VALUE may hold \\r, \\n and \\\\ for CR, LF and a backslash.";
 
+// The number of arguments of each command.
+const std::map<std::wstring, size_t> kArguments = {
+    {L"wait-window", 2}, {L"windows", 0}, {L"box", 0},     {L"answer", 1}, {L"text", 1},
+    {L"enabled", 1},     {L"visible", 1}, {L"checked", 1}, {L"list", 1},   {L"selected", 1},
+    {L"point", 1},       {L"click", 1},   {L"select", 2},  {L"type", 2},   {L"close", 0},
+    {L"browse", 2},      {L"lock", 2}};
+// The commands that only read, and so may be repeated with --until.
+const std::wstring kReading[] = {L"text", L"enabled",  L"visible", L"checked",
+                                 L"list", L"selected", L"windows"};
+// Message box buttons by id: IDOK (1) to IDCONTINUE (11).
+static_assert(IDOK == 1 && IDCLOSE == 8 && IDCONTINUE == 11, "button ids run from 1 to 11");
+const wchar_t* const kButtonNames[] = {L"",      L"ok",     L"cancel",   L"abort",
+                                       L"retry", L"ignore", L"yes",      L"no",
+                                       L"close", L"help",   L"tryagain", L"continue"};
+
 const DWORD kDefaultTimeout = 30000;
-const DWORD kLeastAnswerTime = 1000;
 const DWORD kPollInterval = 50;
-// How long a busy program may take to answer a message: the command's timeout, set once when
-// the command line is read. Messages are sent without SMTO_ABORTIFHUNG: a program that has
-// just been busy for five seconds (copying smiles) counts as hung until its next look at its
-// queue, and a box it opens in that moment would not be read at all.
+// How long a busy program may take to answer a message: the command's timeout, at least a
+// second. No SMTO_ABORTIFHUNG: a program that was just busy copying smiles counts as hung
+// until it next looks at its queue, and a box it opens in that moment would go unread.
 DWORD answerTimeout = kDefaultTimeout;
 const wchar_t kMainClass[] = L"myWindow";  // the wizard's window
-const int kMessageTextId = 0xFFFF;  // the text static of a message box
+const int kMessageTextId = 0xFFFF;         // the text static of a message box
 // The icon static of a message box: 0x14 in Windows' template, 0x440 in Wine's.
 const int kMessageIconIds[] = {0x14, 0x440};
 
@@ -58,10 +70,9 @@ struct Options {
     std::wstring until;
 };
 
-// What a command prints, one entry per line.
-using Lines = std::vector<std::wstring>;
+using Lines = std::vector<std::wstring>;  // what a command prints, one entry per line
 
-// ---- output -----------------------------------------------------------------
+// ---- text -------------------------------------------------------------------
 
 std::string ToUtf8(const std::wstring& text) {
     if (text.empty()) return {};
@@ -73,53 +84,42 @@ std::string ToUtf8(const std::wstring& text) {
     return bytes;
 }
 
-void WriteBytes(DWORD handleId, const std::string& bytes) {
-    HANDLE handle = GetStdHandle(handleId);
+void Write(DWORD handleId, const std::wstring& text) {
+    std::string bytes = ToUtf8(text);
     DWORD written = 0;
-    size_t done = 0;
-    while (done < bytes.size()) {
-        if (!WriteFile(handle, bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                       &written, nullptr) ||
-            written == 0)
-            return;
-        done += written;
-    }
+    WriteFile(GetStdHandle(handleId), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+              nullptr);
 }
 
-void PrintLine(const std::wstring& line) {
-    WriteBytes(STD_OUTPUT_HANDLE, ToUtf8(line) + "\n");
-}
-
-// CR and LF become the two-character escapes \r and \n so that a text stays on one line.
+// CR and LF become \r and \n so that a text stays on one line.
 std::wstring EscapeLineBreaks(const std::wstring& text) {
     std::wstring out;
-    for (wchar_t c : text) {
-        if (c == L'\r')
-            out += L"\\r";
-        else if (c == L'\n')
-            out += L"\\n";
-        else
-            out += c;
-    }
+    for (wchar_t c : text)
+        out += c == L'\r' ? L"\\r" : c == L'\n' ? L"\\n" : std::wstring(1, c);
     return out;
 }
 
-// The reverse for arguments: \r, \n and \\ stand for CR, LF and a backslash; any
-// other backslash is taken as it is, so Windows paths need no doubling.
+// The reverse for arguments: \r, \n and \\ stand for CR, LF and a backslash; any other
+// backslash stays, so Windows paths need no doubling.
 std::wstring UnescapeArgument(const std::wstring& text) {
     std::wstring out;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\\' && i + 1 < text.size()) {
-            wchar_t next = text[i + 1];
-            if (next == L'r' || next == L'n' || next == L'\\') {
-                out += next == L'r' ? L'\r' : next == L'n' ? L'\n' : L'\\';
-                ++i;
-                continue;
-            }
+        wchar_t next = i + 1 < text.size() ? text[i + 1] : L'\0';
+        if (text[i] == L'\\' && (next == L'r' || next == L'n' || next == L'\\')) {
+            out += next == L'r' ? L'\r' : next == L'n' ? L'\n' : L'\\';
+            ++i;
+        } else {
+            out += text[i];
         }
-        out += text[i];
     }
     return out;
+}
+
+int ParseNumber(const std::wstring& text, const wchar_t* what) {
+    wchar_t* end = nullptr;
+    long value = std::wcstol(text.c_str(), &end, 0);
+    if (text.empty() || *end != L'\0') throw UsageError{std::wstring(what) + L" must be a number"};
+    return static_cast<int>(value);
 }
 
 // ---- windows ----------------------------------------------------------------
@@ -130,27 +130,31 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
-// The text of a window of another process: WM_GETTEXT is marshalled across
-// processes, GetWindowText would only give the caption of a top-level window.
+bool IsClass(HWND window, const std::wstring& className) {
+    return _wcsicmp(ClassOf(window).c_str(), className.c_str()) == 0;
+}
+
+LRESULT SendOrFail(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, answerTimeout, &result))
+        throw Failure{L"the program does not answer (message " + std::to_wstring(message) + L")"};
+    return static_cast<LRESULT>(result);
+}
+
+// The text of a window of another process: WM_GETTEXT is marshalled across processes,
+// GetWindowText would only give the caption of a top-level window.
 std::wstring TextOf(HWND window) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, answerTimeout,
-                             &length))
-        throw Failure{L"the window does not answer WM_GETTEXTLENGTH"};
-    std::vector<wchar_t> buffer(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(),
-                             reinterpret_cast<LPARAM>(buffer.data()), SMTO_NORMAL,
-                             answerTimeout, &copied))
-        throw Failure{L"the window does not answer WM_GETTEXT"};
-    return std::wstring(buffer.data(), std::min<size_t>(copied, length));
+    LRESULT length = SendOrFail(window, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
+    LRESULT copied =
+        SendOrFail(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::wstring(buffer.data(), static_cast<size_t>(std::min(copied, length)));
 }
 
 std::wstring TitleOf(HWND window) {
-    int length = GetWindowTextLengthW(window);
-    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
-    int copied = GetWindowTextW(window, buffer.data(), length + 1);
-    return std::wstring(buffer.data(), static_cast<size_t>(std::max(copied, 0)));
+    std::vector<wchar_t> buffer(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    GetWindowTextW(window, buffer.data(), static_cast<int>(buffer.size()));
+    return buffer.data();
 }
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
@@ -164,19 +168,6 @@ std::vector<HWND> TopLevelWindows() {
     return windows;
 }
 
-// A top-level window of that class (and that exact title unless title is "*").
-HWND FindTopLevel(const std::wstring& className, const std::wstring& title, bool visibleOnly) {
-    for (HWND window : TopLevelWindows()) {
-        if (visibleOnly && !IsWindowVisible(window)) continue;
-        if (_wcsicmp(ClassOf(window).c_str(), className.c_str()) != 0) continue;
-        if (title != L"*" && TitleOf(window) != title) continue;
-        return window;
-    }
-    return nullptr;
-}
-
-// Direct children only, matched on the low 16 bits of the id as dialog
-// templates store it (so 0xFFFF and -1 are the same id).
 std::vector<HWND> ChildrenOf(HWND parent) {
     std::vector<HWND> children;
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -184,21 +175,26 @@ std::vector<HWND> ChildrenOf(HWND parent) {
     return children;
 }
 
+// A top-level window of that class (and that exact title unless title is "*").
+HWND FindTopLevel(const std::wstring& className, const std::wstring& title, bool visibleOnly) {
+    for (HWND window : TopLevelWindows())
+        if ((!visibleOnly || IsWindowVisible(window)) && IsClass(window, className) &&
+            (title == L"*" || TitleOf(window) == title))
+            return window;
+    return nullptr;
+}
+
+// Matched on the low 16 bits of the id as dialog templates store it (0xFFFF and -1 alike).
 HWND ChildWithId(HWND parent, int id) {
     for (HWND child : ChildrenOf(parent))
         if ((GetDlgCtrlID(child) & 0xFFFF) == (id & 0xFFFF)) return child;
     return nullptr;
 }
 
-// Calls probe every 50 ms until it returns a non-null window or the time is up.
-template <class Probe>
-HWND PollFor(DWORD timeout, Probe probe) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (HWND found = probe()) return found;
-        if (GetTickCount() - start >= timeout) return nullptr;
-        Sleep(kPollInterval);
-    }
+HWND ChildOfClass(HWND parent, const wchar_t* className) {
+    for (HWND child : ChildrenOf(parent))
+        if (IsClass(child, className)) return child;
+    return nullptr;
 }
 
 template <class Condition>
@@ -211,61 +207,31 @@ bool PollUntil(DWORD timeout, Condition condition) {
     }
 }
 
+// The first window that probe returns within the time, or null.
+template <class Probe>
+HWND PollFor(DWORD timeout, Probe probe) {
+    HWND found = nullptr;
+    PollUntil(timeout, [&] { return (found = probe()) != nullptr; });
+    return found;
+}
+
 // ---- message boxes ------------------------------------------------------------
 
-const std::map<int, std::wstring>& ButtonNames() {
-    static const std::map<int, std::wstring> names = {{IDOK, L"ok"},
-                                                      {IDCANCEL, L"cancel"},
-                                                      {IDABORT, L"abort"},
-                                                      {IDRETRY, L"retry"},
-                                                      {IDIGNORE, L"ignore"},
-                                                      {IDYES, L"yes"},
-                                                      {IDNO, L"no"},
-                                                      {IDCLOSE, L"close"},
-                                                      {IDHELP, L"help"},
-                                                      {IDTRYAGAIN, L"tryagain"},
-                                                      {IDCONTINUE, L"continue"}};
-    return names;
+std::wstring ButtonName(int id) {
+    return id > 0 && id < static_cast<int>(std::size(kButtonNames)) ? kButtonNames[id] : L"";
 }
 
-// A visible message box: a dialog with the message text static, so that other dialogs
-// (the folder browser) are not taken for one.
-HWND FindMessageBox() {
-    for (HWND window : TopLevelWindows())
-        if (IsWindowVisible(window) && _wcsicmp(ClassOf(window).c_str(), L"#32770") == 0 &&
-            ChildWithId(window, kMessageTextId))
-            return window;
-    return nullptr;
-}
-
+// A visible message box: a dialog with the message text static, unlike the folder browser.
 HWND WaitForBox(const Options& options) {
-    HWND box = PollFor(options.timeout, FindMessageBox);
+    HWND box = PollFor(options.timeout, [] {
+        for (HWND window : TopLevelWindows())
+            if (IsWindowVisible(window) && IsClass(window, L"#32770") &&
+                ChildWithId(window, kMessageTextId))
+                return window;
+        return HWND{};
+    });
     if (!box) throw Failure{L"no message box appeared"};
     return box;
-}
-
-std::vector<int> ButtonsOf(HWND box) {
-    std::vector<int> ids;
-    for (HWND child : ChildrenOf(box)) {
-        int id = GetDlgCtrlID(child);
-        if (IsWindowVisible(child) && _wcsicmp(ClassOf(child).c_str(), L"Button") == 0 &&
-            ButtonNames().count(id))
-            ids.push_back(id);
-    }
-    std::sort(ids.begin(), ids.end());
-    return ids;
-}
-
-// The static that shows the box's icon, when it has one.
-HWND IconStaticOf(HWND box) {
-    for (int id : kMessageIconIds) {
-        HWND icon = ChildWithId(box, id);
-        if (!icon || !IsWindowVisible(icon)) continue;
-        DWORD_PTR handle = 0;
-        SendMessageTimeoutW(icon, STM_GETICON, 0, 0, SMTO_NORMAL, answerTimeout, &handle);
-        if (handle) return icon;
-    }
-    return nullptr;
 }
 
 // Of the pixels that an icon covers fully (drawn alike on black and on white), the share that
@@ -293,12 +259,19 @@ double Likeness(HDC dc, const DWORD* bits, int width, int height, HICON icon) {
     return covered ? static_cast<double>(alike) / covered : 0.0;
 }
 
-// Which of the system's message box icons the box shows. The icon handle belongs to the
-// program's process and cannot be read from here, so the robot compares the screen with its
-// own copies of the system icons. The best likeness wins (the question and the information
-// icon share their round shape). A box that has just opened may not be painted yet.
+// Which of the system's message box icons the box shows: none, other or its kind. The icon
+// handle belongs to the program's process, so the screen is compared with the robot's own
+// copies of the system icons; the best likeness wins (question and information share their
+// round shape). A box that has just opened may not be painted yet.
 std::wstring IconKindOf(const Options& options, HWND box) {
-    HWND icon = IconStaticOf(box);
+    HWND icon = nullptr;
+    for (int id : kMessageIconIds) {
+        HWND candidate = ChildWithId(box, id);
+        DWORD_PTR handle = 0;
+        if (candidate && IsWindowVisible(candidate) && !icon)
+            SendMessageTimeoutW(candidate, STM_GETICON, 0, 0, SMTO_NORMAL, answerTimeout, &handle);
+        if (handle) icon = candidate;
+    }
     if (!icon) return L"none";
     static const std::pair<LPCWSTR, const wchar_t*> kinds[] = {{IDI_HAND, L"error"},
                                                                {IDI_QUESTION, L"question"},
@@ -340,13 +313,18 @@ std::wstring IconKindOf(const Options& options, HWND box) {
 Lines DescribeBox(const Options& options) {
     HWND box = WaitForBox(options);
     HWND textStatic = ChildWithId(box, kMessageTextId);
+    std::vector<int> ids;
+    for (HWND child : ChildrenOf(box))
+        if (IsWindowVisible(child) && IsClass(child, L"Button") &&
+            !ButtonName(GetDlgCtrlID(child)).empty())
+            ids.push_back(GetDlgCtrlID(child));
+    std::sort(ids.begin(), ids.end());
     std::wstring buttons;
-    for (int id : ButtonsOf(box))
-        buttons += (buttons.empty() ? L"" : L" ") + ButtonNames().at(id);
+    for (int id : ids)
+        buttons += (buttons.empty() ? L"" : L" ") + ButtonName(id);
     HWND owner = GetWindow(box, GW_OWNER);
     bool topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     std::wstring iconKind = IconKindOf(options, box);
-
     return {L"title: " + TitleOf(box),
             L"text: " + EscapeLineBreaks(textStatic ? TextOf(textStatic) : L""),
             L"buttons: " + buttons,
@@ -356,107 +334,60 @@ Lines DescribeBox(const Options& options) {
             L"icon kind: " + iconKind};
 }
 
+// Presses the button and returns once the box has closed, so that no later command finds it.
 void AnswerBox(const Options& options, const std::wstring& answer) {
-    int id = 0;
-    for (const auto& [buttonId, name] : ButtonNames())
-        if (name == answer) id = buttonId;
-    if (!id) throw UsageError{L"unknown button '" + answer + L"'"};
-
+    int id = static_cast<int>(std::find(std::begin(kButtonNames), std::end(kButtonNames), answer) -
+                              std::begin(kButtonNames));
+    if (ButtonName(id).empty()) throw UsageError{L"unknown button '" + answer + L"'"};
     HWND box = WaitForBox(options);
     HWND button = ChildWithId(box, id);
     if (!button || !IsWindowVisible(button))
         throw Failure{L"the message box '" + TitleOf(box) + L"' has no " + answer + L" button"};
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    // Return only when the box has closed, so that the next command cannot find it again.
     if (!PollUntil(options.timeout, [box] { return !IsWindow(box) || !IsWindowVisible(box); }))
         throw Failure{L"the message box did not close after " + answer};
 }
 
 // ---- the main window and its controls -------------------------------------------
 
-int ParseNumber(const std::wstring& text, const wchar_t* what) {
-    wchar_t* end = nullptr;
-    long value = std::wcstol(text.c_str(), &end, 0);
-    if (text.empty() || *end != L'\0') throw UsageError{std::wstring(what) + L" must be a number"};
-    return static_cast<int>(value);
-}
-
-// A control of the main window as the command line names it: by id, as the n-th
-// of its class, or by its class and the top left corner of its place.
-struct ControlName {
-    std::wstring written;
-    std::wstring className;  // empty: by id
-    int id = 0;
-    int nth = 0;  // 0: by place
-    POINT corner = {0, 0};
-};
-
-ControlName ParseControlName(const std::wstring& text) {
-    ControlName name;
-    name.written = text;
+// A control of the main window as the command line names it: by id ("1030"), as the n-th of
+// its class ("edit#2"), or by its class and the top left corner of its place ("static@80,108").
+HWND WaitForControl(const Options& options, const std::wstring& text) {
     size_t mark = text.find_first_of(L"#@");
+    std::wstring className = mark == std::wstring::npos ? L"" : text.substr(0, mark);
+    int id = 0, nth = 0;
+    POINT corner = {0, 0};
     if (mark == std::wstring::npos) {
-        name.id = ParseNumber(text, L"a control id");
-        return name;
+        id = ParseNumber(text, L"a control id");
+    } else if (mark == 0) {
+        throw UsageError{L"no class in '" + text + L"'"};
+    } else if (text[mark] == L'#') {
+        nth = ParseNumber(text.substr(mark + 1), L"the number after #");
+        if (nth < 1) throw UsageError{L"controls are counted from 1 in '" + text + L"'"};
+    } else {
+        std::wstring rest = text.substr(mark + 1);
+        size_t comma = rest.find(L',');
+        if (comma == std::wstring::npos) throw UsageError{L"'" + text + L"' needs @x,y"};
+        corner = {ParseNumber(rest.substr(0, comma), L"x"),
+                  ParseNumber(rest.substr(comma + 1), L"y")};
     }
-    name.className = text.substr(0, mark);
-    if (name.className.empty()) throw UsageError{L"no class in '" + text + L"'"};
-    std::wstring rest = text.substr(mark + 1);
-    if (text[mark] == L'#') {
-        name.nth = ParseNumber(rest, L"the number after #");
-        if (name.nth < 1) throw UsageError{L"controls are counted from 1 in '" + text + L"'"};
-        return name;
-    }
-    size_t comma = rest.find(L',');
-    if (comma == std::wstring::npos) throw UsageError{L"'" + text + L"' needs @x,y"};
-    name.corner.x = ParseNumber(rest.substr(0, comma), L"x");
-    name.corner.y = ParseNumber(rest.substr(comma + 1), L"y");
-    return name;
-}
-
-POINT CornerInParent(HWND control) {
-    RECT place;
-    GetWindowRect(control, &place);
-    POINT corner = {place.left, place.top};
-    ScreenToClient(GetParent(control), &corner);
-    return corner;
-}
-
-HWND FindControl(HWND main, const ControlName& name) {
-    if (name.className.empty()) return ChildWithId(main, name.id);
-    int seen = 0;
-    for (HWND child : ChildrenOf(main)) {
-        if (_wcsicmp(ClassOf(child).c_str(), name.className.c_str()) != 0) continue;
-        if (name.nth > 0) {
-            if (++seen == name.nth) return child;
-        } else {
-            POINT corner = CornerInParent(child);
-            if (corner.x == name.corner.x && corner.y == name.corner.y) return child;
-        }
-    }
-    return nullptr;
-}
-
-HWND WaitForControl(const Options& options, const std::wstring& written) {
-    ControlName name = ParseControlName(written);
-    HWND control = PollFor(options.timeout, [&] {
+    HWND control = PollFor(options.timeout, [&]() -> HWND {
         HWND main = FindTopLevel(kMainClass, L"*", false);
-        return main ? FindControl(main, name) : nullptr;
+        if (!main) return nullptr;
+        if (className.empty()) return ChildWithId(main, id);
+        int seen = 0;
+        for (HWND child : ChildrenOf(main)) {
+            if (!IsClass(child, className)) continue;
+            RECT place;
+            GetWindowRect(child, &place);
+            POINT at = {place.left, place.top};
+            ScreenToClient(main, &at);
+            if (nth ? ++seen == nth : at.x == corner.x && at.y == corner.y) return child;
+        }
+        return nullptr;
     });
-    if (!control) throw Failure{L"no control " + name.written + L" in the wizard's window"};
+    if (!control) throw Failure{L"no control " + text + L" in the wizard's window"};
     return control;
-}
-
-LRESULT SendOrFail(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, answerTimeout,
-                             &result))
-        throw Failure{L"the program does not answer (message " + std::to_wstring(message) + L")"};
-    return static_cast<LRESULT>(result);
-}
-
-bool IsMultipleSelection(HWND list) {
-    return (GetWindowLongW(list, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
 }
 
 Lines ListLines(HWND list) {
@@ -472,12 +403,6 @@ Lines ListLines(HWND list) {
     return lines;
 }
 
-// The selected line of a single-selection list, or nothing.
-Lines SelectedLine(HWND list) {
-    LRESULT current = SendOrFail(list, LB_GETCURSEL, 0, 0);
-    return current == LB_ERR ? Lines{} : Lines{std::to_wstring(current)};
-}
-
 // The centre of a control in screen coordinates, which under Wine are the X screen's.
 std::wstring CentreOnScreen(HWND control) {
     RECT rect;
@@ -486,10 +411,9 @@ std::wstring CentreOnScreen(HWND control) {
            std::to_wstring((rect.top + rect.bottom) / 2);
 }
 
-// Selects a line as a click would: a list without the keyboard focus first tells
-// its parent LBN_SETFOCUS (with the old selection still in place), then the
-// selection changes, then LBN_SELCHANGE. A multiple-selection list toggles the
-// line. All of it is posted, so it arrives in this order.
+// Selects a line as a click would: a list without the keyboard focus first tells its parent
+// LBN_SETFOCUS (with the old selection still in place), then the selection changes, then
+// LBN_SELCHANGE. A multiple-selection list toggles the line. All of it is posted, in order.
 void SelectLine(HWND list, int index) {
     LRESULT count = SendOrFail(list, LB_GETCOUNT, 0, 0);
     if (index < 0 || index >= count)
@@ -503,34 +427,26 @@ void SelectLine(HWND list, int index) {
                    thread.hwndFocus == list;
     LPARAM from = reinterpret_cast<LPARAM>(list);
     if (!focused) PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, LBN_SETFOCUS), from);
-    if (IsMultipleSelection(list)) {
-        bool selected = SendOrFail(list, LB_GETSEL, index, 0) > 0;
-        PostMessageW(list, LB_SETSEL, selected ? FALSE : TRUE, index);
-    } else {
+    if (GetWindowLongW(list, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))
+        PostMessageW(list, LB_SETSEL, SendOrFail(list, LB_GETSEL, index, 0) > 0 ? FALSE : TRUE,
+                     index);
+    else
         PostMessageW(list, LB_SETCURSEL, index, 0);
-    }
     PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), from);
-}
-
-// Types as the keyboard would after TranslateMessage, but sends each character,
-// so that all of them have been handled when the command returns.
-void TypeText(HWND control, const std::wstring& text) {
-    for (wchar_t c : text)
-        SendOrFail(control, WM_CHAR, c, 1);
 }
 
 // ---- the shell's folder browser ---------------------------------------------------
 
-// Memory in another process. A tree view's messages carry pointers that Windows does
-// not copy between processes, so their records are placed in the program's own memory.
+// Memory in another process. A tree view's messages carry pointers that Windows does not
+// copy between processes, so their records are placed in the program's own memory.
 class RemoteMemory {
   public:
     RemoteMemory(HWND window, size_t size) {
         DWORD processId = 0;
         GetWindowThreadProcessId(window, &processId);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
-                                   PROCESS_QUERY_INFORMATION,
-                               FALSE, processId);
+        process_ = OpenProcess(
+            PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
+            FALSE, processId);
         if (process_)
             address_ = static_cast<char*>(
                 VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
@@ -568,22 +484,15 @@ class RemoteMemory {
     char* address_ = nullptr;
 };
 
-HWND ChildOfClass(HWND parent, const wchar_t* className) {
-    for (HWND child : ChildrenOf(parent))
-        if (_wcsicmp(ClassOf(child).c_str(), className) == 0) return child;
-    return nullptr;
-}
-
 // The folder browser is a dialog with a folder tree and, above it, the title its caller
 // gave; its caption is the system's and changes with the language.
 HWND FindBrowser(const std::wstring& title) {
     for (HWND window : TopLevelWindows()) {
-        if (!IsWindowVisible(window) || _wcsicmp(ClassOf(window).c_str(), L"#32770") != 0 ||
+        if (!IsWindowVisible(window) || !IsClass(window, L"#32770") ||
             !ChildOfClass(window, WC_TREEVIEWW))
             continue;
         for (HWND child : ChildrenOf(window))
-            if (_wcsicmp(ClassOf(child).c_str(), L"Static") == 0 && IsWindowVisible(child) &&
-                TextOf(child) == title)
+            if (IsClass(child, L"Static") && IsWindowVisible(child) && TextOf(child) == title)
                 return window;
     }
     return nullptr;
@@ -594,40 +503,35 @@ HTREEITEM TreeItem(HWND tree, UINT relation, HTREEITEM from) {
         SendOrFail(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
 }
 
-// A tree item record as a 32-bit program lays it out.
-struct TreeItem32 {
+// A tree item record with the pointers as wide as the program's process has them.
+template <class Pointer>
+struct TreeItemRecord {
     UINT mask;
-    DWORD hItem;
-    UINT state;
-    UINT stateMask;
-    DWORD pszText;
-    int cchTextMax;
-    int iImage;
-    int iSelectedImage;
-    int cChildren;
-    DWORD lParam;
+    Pointer hItem;
+    UINT state, stateMask;
+    Pointer pszText;
+    int cchTextMax, iImage, iSelectedImage, cChildren;
+    Pointer lParam;
 };
+
+template <class Pointer>
+void WriteTextRequest(RemoteMemory& memory, HTREEITEM item, char* text, int length) {
+    TreeItemRecord<Pointer> record = {};
+    record.mask = TVIF_TEXT;
+    record.hItem = static_cast<Pointer>(reinterpret_cast<ULONG_PTR>(item));
+    record.pszText = static_cast<Pointer>(reinterpret_cast<ULONG_PTR>(text));
+    record.cchTextMax = length;
+    memory.Write(0, &record, sizeof(record));
+}
 
 std::wstring TreeItemText(HWND tree, HTREEITEM item) {
     const int kLength = 260;
     const size_t kRecordSize = sizeof(TVITEMW);  // the larger of the two layouts
     RemoteMemory memory(tree, kRecordSize + kLength * sizeof(wchar_t));
-    char* text = memory.at(kRecordSize);
-    if (memory.HoldsNarrowPointers()) {
-        TreeItem32 record = {};
-        record.mask = TVIF_TEXT;
-        record.hItem = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(item));
-        record.pszText = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(text));
-        record.cchTextMax = kLength;
-        memory.Write(0, &record, sizeof(record));
-    } else {
-        TVITEMW record = {};
-        record.mask = TVIF_TEXT;
-        record.hItem = item;
-        record.pszText = reinterpret_cast<LPWSTR>(text);
-        record.cchTextMax = kLength;
-        memory.Write(0, &record, sizeof(record));
-    }
+    if (memory.HoldsNarrowPointers())
+        WriteTextRequest<DWORD>(memory, item, memory.at(kRecordSize), kLength);
+    else
+        WriteTextRequest<ULONG_PTR>(memory, item, memory.at(kRecordSize), kLength);
     if (!SendOrFail(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(memory.at(0))))
         throw Failure{L"cannot read a folder's name in the tree"};
     std::vector<wchar_t> name(kLength, L'\0');
@@ -647,7 +551,7 @@ std::wstring Browse(const Options& options, const std::wstring& title, const std
     HWND owner = GetWindow(browser, GW_OWNER);
     int button = IDCANCEL;
     if (way != L"cancel") {
-        HWND tree = ChildOfClass(browser, WC_TREEVIEWW);  // as FindBrowser saw
+        HWND tree = ChildOfClass(browser, WC_TREEVIEWW);
         HTREEITEM item = TreeItem(tree, TVGN_ROOT, nullptr);
         for (size_t from = 0; from <= way.size();) {
             size_t end = std::min(way.find(L'\\', from), way.size());
@@ -674,128 +578,99 @@ std::wstring Browse(const Options& options, const std::wstring& title, const std
     return owner ? ClassOf(owner) : std::wstring(L"none");
 }
 
-// ---- files --------------------------------------------------------------------
+// ---- command line -----------------------------------------------------------------
 
+// Holds the file open without sharing; says "locked" once it is held.
 void LockFile(const std::wstring& path, DWORD milliseconds) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         throw Failure{L"cannot open " + path + L" (error " + std::to_wstring(GetLastError()) +
                       L")"};
-    PrintLine(L"locked");
+    Write(STD_OUTPUT_HANDLE, L"locked\n");
     Sleep(milliseconds);
     CloseHandle(file);
 }
 
-// ---- command line -----------------------------------------------------------------
-
-void RequireArguments(const std::vector<std::wstring>& args, size_t count) {
-    if (args.size() != count + 1)
-        throw UsageError{args[0] + L" takes " + std::to_wstring(count) + L" argument(s)"};
-}
-
-// The commands that only read, and so may be repeated with --until.
-bool IsReading(const std::wstring& command) {
-    static const wchar_t* const reading[] = {
-        L"text", L"enabled", L"visible", L"checked", L"list", L"selected", L"windows"};
-    for (const wchar_t* name : reading)
-        if (command == name) return true;
-    return false;
-}
-
 Lines Run(const Options& options, const std::vector<std::wstring>& args) {
     const std::wstring& command = args[0];
+    auto arguments = kArguments.find(command);
+    if (arguments == kArguments.end()) throw UsageError{L"unknown command '" + command + L"'"};
+    if (args.size() != arguments->second + 1)
+        throw UsageError{command + L" takes " + std::to_wstring(arguments->second) +
+                         L" argument(s)"};
     auto control = [&] { return WaitForControl(options, args[1]); };
+    auto yesNo = [](bool value) { return Lines{value ? L"yes" : L"no"}; };
 
     if (command == L"wait-window") {
-        RequireArguments(args, 2);
         std::wstring title = UnescapeArgument(args[2]);
         HWND window = PollFor(options.timeout, [&] { return FindTopLevel(args[1], title, true); });
         if (!window)
             throw Failure{L"no visible window of class " + args[1] + L" titled " + args[2]};
         return {TitleOf(window)};
     } else if (command == L"windows") {
-        RequireArguments(args, 0);
         Lines lines;
         for (HWND window : TopLevelWindows())
             if (IsWindowVisible(window)) lines.push_back(ClassOf(window) + L"\t" + TitleOf(window));
         return lines;
     } else if (command == L"box") {
-        RequireArguments(args, 0);
         return DescribeBox(options);
     } else if (command == L"answer") {
-        RequireArguments(args, 1);
         AnswerBox(options, args[1]);
     } else if (command == L"text") {
-        RequireArguments(args, 1);
         return {EscapeLineBreaks(TextOf(control()))};
-    } else if (command == L"enabled" || command == L"visible") {
-        RequireArguments(args, 1);
-        HWND found = control();
-        bool state = command == L"enabled" ? IsWindowEnabled(found) : IsWindowVisible(found);
-        return {state ? L"yes" : L"no"};
+    } else if (command == L"enabled") {
+        return yesNo(IsWindowEnabled(control()));
+    } else if (command == L"visible") {
+        return yesNo(IsWindowVisible(control()));
     } else if (command == L"checked") {
-        RequireArguments(args, 1);
-        return {SendOrFail(control(), BM_GETCHECK, 0, 0) == BST_CHECKED ? L"yes" : L"no"};
+        return yesNo(SendOrFail(control(), BM_GETCHECK, 0, 0) == BST_CHECKED);
     } else if (command == L"point") {
-        RequireArguments(args, 1);
         return {CentreOnScreen(control())};
     } else if (command == L"click") {
-        RequireArguments(args, 1);
         PostMessageW(control(), BM_CLICK, 0, 0);
     } else if (command == L"list") {
-        RequireArguments(args, 1);
         return ListLines(control());
-    } else if (command == L"selected") {
-        RequireArguments(args, 1);
-        return SelectedLine(control());
+    } else if (command == L"selected") {  // of a single-selection list; nothing when none is
+        LRESULT current = SendOrFail(control(), LB_GETCURSEL, 0, 0);
+        return current == LB_ERR ? Lines{} : Lines{std::to_wstring(current)};
     } else if (command == L"select") {
-        RequireArguments(args, 2);
         int index = ParseNumber(args[2], L"INDEX");
         SelectLine(control(), index);
-    } else if (command == L"type") {
-        RequireArguments(args, 2);
-        TypeText(control(), UnescapeArgument(args[2]));
+    } else if (command == L"type") {  // as the keyboard would after TranslateMessage
+        HWND target = control();
+        for (wchar_t c : UnescapeArgument(args[2]))
+            SendOrFail(target, WM_CHAR, c, 1);
     } else if (command == L"close") {
-        RequireArguments(args, 0);
         HWND main = PollFor(options.timeout, [] { return FindTopLevel(kMainClass, L"*", false); });
         if (!main) throw Failure{L"no window of the wizard"};
         PostMessageW(main, WM_CLOSE, 0, 0);
     } else if (command == L"browse") {
-        RequireArguments(args, 2);
         return {L"owner: " + Browse(options, UnescapeArgument(args[1]), args[2])};
     } else if (command == L"lock") {
-        RequireArguments(args, 2);
         LockFile(args[1], static_cast<DWORD>(ParseNumber(args[2], L"MS")));
-    } else {
-        throw UsageError{L"unknown command '" + command + L"'"};
     }
     return {};
 }
 
-std::wstring JoinLines(const Lines& lines) {
-    std::wstring joined;
-    for (const std::wstring& line : lines)
-        joined += (joined.empty() ? L"" : L"\n") + line;
-    return joined;
-}
-
-// Repeats a reading command until it prints the expected value: its lines
-// joined by LF, compared in the escaped form the robot prints, so that "a\r\nb"
-// matches a text box holding two lines. A control that is not there yet counts
-// as a wrong value.
+// Repeats a reading command until it prints the expected value: its lines joined by LF,
+// compared in the escaped form the robot prints, so that "a\r\nb" matches a text box holding
+// two lines. A control that is not there yet counts as a wrong value.
 Lines RunUntil(const Options& options, const std::vector<std::wstring>& args) {
-    if (!IsReading(args[0])) throw UsageError{L"--until only goes with a reading command"};
+    if (std::find(std::begin(kReading), std::end(kReading), args[0]) == std::end(kReading))
+        throw UsageError{L"--until only goes with a reading command"};
     Options once = options;
     once.timeout = 0;
     const std::wstring expected = EscapeLineBreaks(UnescapeArgument(options.until));
     Lines lines;
-    std::wstring last;
-    std::wstring lastFailure;
+    std::wstring last, lastFailure;
     bool reached = PollUntil(options.timeout, [&] {
         try {
             lines = Run(once, args);
-            last = EscapeLineBreaks(JoinLines(lines));
+            last.clear();
+            for (const std::wstring& line : lines)
+                last += (last.empty() ? L"" : L"\n") + line;
+            last = EscapeLineBreaks(last);
             lastFailure.clear();
         } catch (const Failure& failure) {
             lastFailure = failure.reason;
@@ -829,20 +704,22 @@ int wmain(int argc, wchar_t** argv) {
         for (; i < argc; ++i)
             args.push_back(argv[i]);
         if (args.empty()) throw UsageError{L"no command"};
-        answerTimeout = std::max(options.timeout, kLeastAnswerTime);
+        answerTimeout = std::max<DWORD>(options.timeout, 1000);
         for (const std::wstring& line :
              options.repeatUntil ? RunUntil(options, args) : Run(options, args))
-            PrintLine(line);
+            Write(STD_OUTPUT_HANDLE, line + L"\n");
         return 0;
     } catch (const UsageError& error) {
-        WriteBytes(STD_ERROR_HANDLE, ToUtf8(L"robot: " + error.reason + L"\n" + kUsage + L"\n"));
+        Write(STD_ERROR_HANDLE, L"robot: " + error.reason + L"\n" + kUsage + L"\n");
         return 2;
     } catch (const Failure& error) {
         std::wstring command = args.empty() ? L"" : args[0] + L": ";
-        WriteBytes(STD_ERROR_HANDLE, ToUtf8(L"robot: " + command + error.reason + L"\n"));
+        Write(STD_ERROR_HANDLE, L"robot: " + command + error.reason + L"\n");
         return 1;
     } catch (const std::exception& error) {
-        WriteBytes(STD_ERROR_HANDLE, std::string("robot: unexpected error: ") + error.what() + "\n");
+        std::string what = error.what();
+        Write(STD_ERROR_HANDLE,
+              L"robot: unexpected error: " + std::wstring(what.begin(), what.end()) + L"\n");
         return 1;
     }
 }
