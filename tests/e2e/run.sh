@@ -3,18 +3,16 @@
 #
 #   tests/e2e/run.sh [--robot BUILD-DIR] [--wait SECONDS] <windows build dir> [case file...]
 #
-# Runs every case of tests/e2e/cases/*.sh (or only the files given), prints
-# "PASS <name>" or "FAIL <name>: <reason>" for each, and ends with the line
-# "e2e: N passed, M failed". Exits 0 only when every case passed. Each case
-# leaves its files, logs and (on failure) a screenshot in
+# Runs every scenario of tests/e2e/cases/*.sh (or of the files given), prints "PASS <name>" or
+# "FAIL <name>: <reason>" for each, and ends with "e2e: N passed, M failed"; exits 0 only when
+# all passed. Each leaves its files, logs and (on failure) a screenshot in
 # <build dir>/e2e/cases/<name>/ (E2E_RUN_DIR moves <build dir>/e2e elsewhere).
 #
-# The windows build dir holds Velmora.exe and the other programs and DLLs that run as part
-# of it (stand-ins); --robot names the build whose robot.exe drives them (default: the
-# same). --wait is the bound of every single wait (default 30 s, E2E_WAIT);
-# E2E_CASE_TIMEOUT the seconds a whole case may take (default 240). WINEARCH (win32
-# unless set) is the prefix's architecture; for win64, the `wine` first on PATH must start
-# the 64-bit loader (tools/wine-arch.sh arranges both).
+# The build dir holds Velmora.exe and the stand-ins; --robot names the build of robot.exe
+# (default: the same). --wait bounds every single wait (default 30 s, E2E_WAIT);
+# E2E_CASE_TIMEOUT a whole scenario (240 s). WINEARCH (win32 unless set) is the prefix's
+# architecture; for win64 the `wine` on PATH must start the 64-bit loader (see
+# tools/wine-arch.sh).
 set -u
 
 E2E_HOME=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -46,11 +44,7 @@ E2E_RUN_DIR=${E2E_RUN_DIR:-$E2E_BUILD_DIR/e2e}
 export WINEPREFIX=$E2E_RUN_DIR/prefix
 E2E_ROBOT=$robot_build/tests/e2e/robot/robot.exe
 
-setup_failed() {
-    echo "FAIL setup: $*"
-    echo "e2e: 0 passed, 1 failed"
-    exit 1
-}
+setup_failed() { printf 'FAIL setup: %s\ne2e: 0 passed, 1 failed\n' "$*"; exit 1; }
 
 # ---- display and prefix ------------------------------------------------------------
 
@@ -108,11 +102,9 @@ end_wine_processes() {
 
 # Runs one case in a subshell of its own, with a time limit; prints its line.
 run_case() {  # run_case INDEX
-    local name=${E2E_CASE_NAMES[$1]} fn=${E2E_CASE_FUNCTIONS[$1]}
-    local dir
+    local name=${E2E_CASE_NAMES[$1]} fn=${E2E_CASE_FUNCTIONS[$1]} dir
     dir=$E2E_RUN_DIR/cases/$(tr -c 'A-Za-z0-9_\n-' '_' <<<"$name")
-    rm -rf "$dir"
-    mkdir -p "$dir"
+    rm -rf "$dir" && mkdir -p "$dir"
     (
         E2E_CASE_DIR=$dir
         E2E_CASE_SHELL=$BASHPID
@@ -134,15 +126,9 @@ run_case() {  # run_case INDEX
         [[ -e $dir/failure.png ]] || E2E_CASE_DIR=$dir screenshot failure
     fi
     end_wine_processes
-    if [[ -e $dir/.windows-version-changed ]]; then
-        E2E_CASE_DIR='' set_windows_version "$E2E_DEFAULT_WINDOWS"
-    fi
-    if ((status == 0)); then
-        echo "PASS $name"
-        return 0
-    fi
-    echo "FAIL $name: $(head -n 1 "$dir/reason")"
-    return 1
+    [[ ! -e $dir/.windows-version-changed ]] || E2E_CASE_DIR='' set_windows_version "$E2E_DEFAULT_WINDOWS"
+    ((status == 0)) && echo "PASS $name" || echo "FAIL $name: $(head -n 1 "$dir/reason")"
+    return "$status"
 }
 
 main() {
