@@ -2,7 +2,9 @@
 // A program folder of its own for each test, real files in it, and message boxes that are
 // recorded and answered from a script.
 
+#include <algorithm>
 #include <deque>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,17 +16,22 @@ namespace velmora::test {
 
 class ScriptedDialogs : public Dialogs {
   public:
-    BoxAnswer Ask(const MessageBoxRequest& box) override;
+    BoxAnswer Ask(const MessageBoxRequest& box) override {
+        shown.push_back(box);
+        if (answers.empty())
+            return box.buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
+        const BoxAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 
     std::vector<MessageBoxRequest> shown;
     std::deque<BoxAnswer> answers;  // taken in order; Ok (or No for questions) when none left
 };
 
-// Real files with faults on demand, and folders listed in name order so that what a test
-// sees reads the same on every file system. A held path is open without sharing, as a running
-// program holds it on Windows: it cannot be read, written, copied, replaced, moved or deleted.
-// The failAt-th change fails; with dies every change from it on fails, as when the program is
-// killed.
+// Real files, listed in name order to read the same on every file system, with faults on demand.
+// A held path is open without sharing, as by a running program on Windows: no reading, writing,
+// copying, replacing, moving or deleting. The failAt-th change fails; with dies every later one.
 class FileFaults : public PosixFiles {
   public:
     using Path = const std::string&;
@@ -44,7 +51,11 @@ class FileFaults : public PosixFiles {
     bool MakeFolders(Path f) override { return !Fails(f) && Real::MakeFolders(f); }
     bool RemoveFile(Path p) override { return !Fails(p) && Real::RemoveFile(p); }
     bool RemoveFolder(Path f) override { return !Fails(f) && Real::RemoveFolder(f); }
-    std::vector<FolderEntry> ListFolder(const std::string& folder) override;
+    std::vector<FolderEntry> ListFolder(Path folder) override {
+        std::vector<FolderEntry> entries = Real::ListFolder(folder);
+        std::sort(entries.begin(), entries.end(), [](auto& a, auto& b) { return a.name < b.name; });
+        return entries;
+    }
 
     std::string held;
     int changes = 0;
@@ -54,36 +65,28 @@ class FileFaults : public PosixFiles {
   private:
     using Real = PosixFiles;
     static FileStatus InUse() { return FileStatus::Failed("The file is in use"); }
-    bool Held(Path path) const;
-    bool Fails(Path path, Path other = "");
+    bool Held(Path path) const {
+        return !held.empty() && std::filesystem::path(ToPosixPath(path)).lexically_normal() ==
+                                    std::filesystem::path(ToPosixPath(held)).lexically_normal();
+    }
+    bool Fails(Path path, Path other = "") {
+        if (Held(path) || Held(other)) return true;
+        return ++changes == failAt || (dies && failAt > 0 && changes > failAt);
+    }
 };
 using LockedFile = FileFaults;
-
-// Every file and folder below a folder by its path there: its bytes and "(read-only)", or "/"
-// for a folder, or "-> " and where a link leads.
-using Snapshot = std::map<std::string, std::string>;
-Snapshot TakeSnapshot(const std::string& folder);
 
 // So many lines of text, each ending in CR LF.
 std::string ListLines(int count);
 
-// A language file: its header, a comment and an empty line, then data lines "t<n>" except
-// where special says otherwise.
+// A language file: its header, a comment, an empty line, then lines "t<n>" or as special says.
 std::string LanguageFileText(int dataLines, const std::map<int, std::string>& special = {},
                              const std::string& header = "English");
-
-class TestWorld;
-
-// The sample pack "Sunny 1.0" of that type, its smile folders written below the program
-// folder: 3 animated and 2 static smiles in full; the Lite Dark folders hold 1.gif and c.bmp,
-// and the lite set leaves out "2" and "b". Some files are no smiles (readme.txt, a sub-folder
-// named like a smile). Each file holds "F" or "L": the folder it comes from.
-PackDescription SunnyPack(TestWorld& world, const std::string& type);
 
 class TestWorld {
   public:
     TestWorld();
-    ~TestWorld();
+    ~TestWorld() { std::filesystem::remove_all(folder); }
     TestWorld(const TestWorld&) = delete;
     TestWorld& operator=(const TestWorld&) = delete;
 
@@ -91,11 +94,15 @@ class TestWorld {
     // Text is UTF-8 here and lands on disk in code page 1251, as a Windows user's file would.
     void Write(const std::string& relative, const std::string& text);
     void WriteBytes(const std::string& relative, const std::string& bytes);
-    void MakeFolder(const std::string& relative);
+    void MakeFolder(const std::string& relative) {
+        std::filesystem::create_directories(Path(relative));
+    }
     // Replaces a smile folder of the pack ("Animated ..." holds .gif, others .bmp) by one with
     // so many images and so many lines in its _define.ini.
     void FillSmileFolder(const std::string& name, int smiles, int defineLines);
-    std::string Path(const std::string& relative) const;
+    std::string Path(const std::string& relative) const {
+        return folder + ToPosixPath("\\" + relative);
+    }
     // The checks of the pack as the wizard makes them: its test mode, its log.
     PackChecks Checks() { return PackChecksOf(wizard); }
 
