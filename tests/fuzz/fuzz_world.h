@@ -1,12 +1,11 @@
 #pragma once
 // What every fuzz target needs: a program folder of its own in a real temporary folder, the
-// POSIX file layer over it, and the input as a file in the two ways the file layer decodes
-// text: the ANSI bytes it is, and UTF-8 after a byte-order mark.
+// POSIX file layer over it, and the input handed to the target in the two ways the file layer
+// decodes text: the ANSI bytes it is, and UTF-8 after a byte-order mark.
 
 #include <stdlib.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -21,10 +20,7 @@ namespace velmora::fuzz {
 struct FuzzWorld {
     FuzzWorld()
         : folder((std::filesystem::temp_directory_path() / "velmora-fuzz-XXXXXX").string()) {
-        if (!mkdtemp(folder.data())) {
-            std::perror("mkdtemp");
-            std::abort();
-        }
+        if (!mkdtemp(folder.data())) std::abort();
     }
     ~FuzzWorld() { std::filesystem::remove_all(folder); }
 
@@ -53,11 +49,15 @@ inline const UiStrings& BuiltInTexts() {
     return texts;
 }
 
-template <typename Body>
-void ForBothEncodings(const uint8_t* data, size_t size, Body body) {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
-    body(bytes);
-    body("\xEF\xBB\xBF" + bytes);
-}
+// What the target does with one input, as a file's bytes.
+void Input(FuzzWorld& world, const std::string& bytes);
 
 }  // namespace velmora::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static velmora::fuzz::FuzzWorld world;
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    velmora::fuzz::Input(world, bytes);
+    velmora::fuzz::Input(world, "\xEF\xBB\xBF" + bytes);
+    return 0;
+}

@@ -5,18 +5,12 @@
 #include "lang/language.h"
 #include "lang/language_list.h"
 
-using namespace velmora;
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static fuzz::FuzzWorld world;
-    fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
-        const std::string path = world.Write("Language\\Fuzzed.txt", bytes);
-        IsLanguageFileComplete(world.files, path);
-        const LanguageList list = FillLanguageList(world.files, world.folder, true);
-        if (list.entries.size() > 1) FindLanguageName(world.files, world.folder, list.entries[1]);
-        UiStrings text;
-        for (const bool partial : {true, false})
-            LoadLanguageFile(world.files, path, partial, "2.2.0.lang", text);
-    });
-    return 0;
+void velmora::fuzz::Input(FuzzWorld& world, const std::string& bytes) {
+    const std::string path = world.Write("Language\\Fuzzed.txt", bytes);
+    IsLanguageFileComplete(world.files, path);
+    const LanguageList list = FillLanguageList(world.files, world.folder, true);
+    if (list.entries.size() > 1) FindLanguageName(world.files, world.folder, list.entries[1]);
+    UiStrings text;
+    for (const bool partial : {true, false})
+        LoadLanguageFile(world.files, path, partial, "2.2.0.lang", text);
 }

@@ -11,10 +11,7 @@
 #include "install/version_record.h"
 #include "platform/file_lines.h"
 
-using namespace velmora;
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static fuzz::FuzzWorld world;
+void velmora::fuzz::Input(FuzzWorld& world, const std::string& bytes) {
     static const PackDescription pack = [] {
         PackDescription described;
         described.NameAndVersion = "Vesna 2.1";
@@ -23,28 +20,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return described;
     }();
     static const std::vector<InfiumVariant> variants = InfiumVariantsOf(pack);
-    fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
-        const FileLines file =
-            ReadLines(world.files, world.Write("Source SMP\\Old_Version_for_Erase.ini", bytes));
-        const std::vector<std::string> older = ReadOldVersionList(file.lines, variants);
-        size_t next = 0;  // the entries come from the file's lines in order
-        for (const std::string& entry : older) {
-            const bool own =
-                std::any_of(variants.begin(), variants.end(),
-                            [&](const InfiumVariant& v) { return v.identity == entry; });
-            if (!IsDataLine(entry) || own) std::abort();
-            while (next < file.lines.size() && file.lines[next] != entry)
-                ++next;
-            if (next++ == file.lines.size()) std::abort();
-        }
+    const FileLines file =
+        ReadLines(world.files, world.Write("Source SMP\\Old_Version_for_Erase.ini", bytes));
+    const std::vector<std::string> older = ReadOldVersionList(file.lines, variants);
+    size_t next = 0;  // the entries come from the file's lines in order
+    for (const std::string& entry : older) {
+        const bool own = std::any_of(variants.begin(), variants.end(),
+                                     [&](const InfiumVariant& v) { return v.identity == entry; });
+        if (!IsDataLine(entry) || own) std::abort();
+        while (next < file.lines.size() && file.lines[next] != entry)
+            ++next;
+        if (next++ == file.lines.size()) std::abort();
+    }
 
-        const std::string record =
-            world.Write("QIP\\Smilies\\Vesna 2.1 full\\" + std::string(kVersionRecordName), bytes);
-        const InfiumNames names =
-            ChooseInfiumNames(world.files, world.Path("QIP\\Smilies"), pack, variants);
-        const std::string identity = ReadVersionRecord(world.files, record, RecordField::Identity);
-        const bool same = LowerAscii(identity) == LowerAscii(variants[0].identity);
-        if (names.renames != (same ? 0 : 1) || names.samePackFound != same) std::abort();
-    });
-    return 0;
+    const std::string record =
+        world.Write("QIP\\Smilies\\Vesna 2.1 full\\" + std::string(kVersionRecordName), bytes);
+    const InfiumNames names =
+        ChooseInfiumNames(world.files, world.Path("QIP\\Smilies"), pack, variants);
+    const std::string identity = ReadVersionRecord(world.files, record, RecordField::Identity);
+    const bool same = LowerAscii(identity) == LowerAscii(variants[0].identity);
+    if (names.renames != (same ? 0 : 1) || names.samePackFound != same) std::abort();
 }

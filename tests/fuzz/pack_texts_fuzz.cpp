@@ -4,16 +4,10 @@
 #include "fuzz_world.h"
 #include "pack/pack_texts.h"
 
-using namespace velmora;
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static fuzz::FuzzWorld world;
-    fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
-        world.Write("Source SMP\\aboutSP.ini", bytes);
-        for (const char* language : {"Russian", "English.txt", "Deutsch.txt"}) {
-            PackDescription pack;
-            ReadPackInfo(world.Checks(true), fuzz::BuiltInTexts(), language, pack);
-        }
-    });
-    return 0;
+void velmora::fuzz::Input(FuzzWorld& world, const std::string& bytes) {
+    world.Write("Source SMP\\aboutSP.ini", bytes);
+    for (const char* language : {"Russian", "English.txt", "Deutsch.txt"}) {
+        PackDescription pack;
+        ReadPackInfo(world.Checks(true), BuiltInTexts(), language, pack);
+    }
 }

@@ -5,20 +5,14 @@
 #include "pack/pack_info.h"
 #include "pack/smp_ini.h"
 
-using namespace velmora;
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static fuzz::FuzzWorld world;
-    fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
-        world.Write("Source SMP\\SMP.ini", bytes);
-        CheckPackDescription(world.files, world.folder);
-        for (const bool testMode : {false, true}) {
-            const PackChecks checks = world.Checks(testMode);
-            PackDescription pack;
-            if (!LoadPackDescription(checks, pack).empty()) continue;
-            if (!HasFatal(CheckPackData(checks, fuzz::BuiltInTexts(), pack)))
-                ComposePackInfo(fuzz::BuiltInTexts(), pack);
-        }
-    });
-    return 0;
+void velmora::fuzz::Input(FuzzWorld& world, const std::string& bytes) {
+    world.Write("Source SMP\\SMP.ini", bytes);
+    CheckPackDescription(world.files, world.folder);
+    for (const bool testMode : {false, true}) {
+        const PackChecks checks = world.Checks(testMode);
+        PackDescription pack;
+        if (!LoadPackDescription(checks, pack).empty()) continue;
+        if (!HasFatal(CheckPackData(checks, BuiltInTexts(), pack)))
+            ComposePackInfo(BuiltInTexts(), pack);
+    }
 }

@@ -7,21 +7,14 @@
 #include "fuzz_world.h"
 #include "install/version_record.h"
 
-using namespace velmora;
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static fuzz::FuzzWorld world;
-    fuzz::ForBothEncodings(data, size, [](const std::string& bytes) {
-        const std::string path = world.Write(kVersionRecordName, bytes);
-        const RecordField fields[] = {RecordField::Identity, RecordField::Amount,
-                                      RecordField::Type};
-        std::string read[3];
-        for (int i = 0; i < 3; ++i)
-            read[i] = ReadVersionRecord(world.files, path, fields[i]);
-        WriteVersionRecord(world.files, world.folder, read[0], read[2], read[1]);
-        for (int i = 0; i < 3; ++i) {
-            if (ReadVersionRecord(world.files, path, fields[i]) != read[i]) std::abort();
-        }
-    });
-    return 0;
+void velmora::fuzz::Input(FuzzWorld& world, const std::string& bytes) {
+    const std::string path = world.Write(kVersionRecordName, bytes);
+    const RecordField fields[] = {RecordField::Identity, RecordField::Amount, RecordField::Type};
+    std::string read[3];
+    for (int i = 0; i < 3; ++i)
+        read[i] = ReadVersionRecord(world.files, path, fields[i]);
+    WriteVersionRecord(world.files, world.folder, read[0], read[2], read[1]);
+    for (int i = 0; i < 3; ++i) {
+        if (ReadVersionRecord(world.files, path, fields[i]) != read[i]) std::abort();
+    }
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "base/text_lines.h"
 #include "lang/language.h"
@@ -15,10 +16,11 @@
 namespace velmora::test {
 namespace {
 
-TEST(LanguageFile, BuiltInTableHas105TextsWithTheVersionInTheAboutBox) {
+// The built-in table has 105 texts, with the version in the about box. The shipped English
+// file is complete: a line missing or added anywhere in it would move the rows after it.
+TEST(LanguageFile, TheBuiltInTableAndTheShippedEnglishFile) {
     TestWorld world;
     const UiStrings& text = world.wizard.text;
-    LoadLanguage(world.wizard, "");  // LanguageName is empty: not a language, so built-in
     world.wizard.state.LanguageName = kBuiltInLanguage;
     LoadLanguage(world.wizard, "");
     std::set<std::string> distinct;
@@ -30,206 +32,127 @@ TEST(LanguageFile, BuiltInTableHas105TextsWithTheVersionInTheAboutBox) {
     EXPECT_EQ(text[Text::AboutProgramVersion],
               "Предназначена для Windows XP и выше.\r\nVelmora Версия: 2.2.0.lang");
     EXPECT_EQ(text[Text::ElapsedTimeLabel], "Прошло времени:");
-    const std::string& instructions = text[Text::SimpleSearchInstructions];
-    EXPECT_EQ(instructions.substr(instructions.rfind("кнопку")), "кнопку \"Искать >>\"");
+
+    EXPECT_EQ(FillLanguageList(world.realFiles, VELMORA_EXAMPLES, false).entries,
+              (std::vector<std::string>{kBuiltInEntry, "English [English]"}));
+    UiStrings en;
+    LoadLanguageFile(world.realFiles, VELMORA_EXAMPLES "\\Language\\English.txt", false, "", en);
+    EXPECT_EQ(en[Text::AskMailLog], "Send the LOG file to the smiles pack's author by e-mail?");
+    EXPECT_EQ(en[Text::BackButtonText], "<< Back");
 }
 
-// Each row is a line of the file (none: "t<n>"), the text it comes to and its row.
-TEST(LanguageFile, TheLoaderAddsTheFixedPunctuation) {
-    const struct {
-        int line;
-        const char* data;
-        Text id;
-        const char* expected;
-    } rows[] = {
-        {2, "Confirmation of exit", Text::ExitTitle, "Confirmation of exit..."},
-        {5, "For Windows XP and later.", Text::AboutProgramVersion,
-         "For Windows XP and later.\r\nVelmora Version: 2.2.0.lang"},
-        {6, "Version: ", Text::ExitQuestion, "t1"},
-        {10, "Next", Text::NextButtonText, "Next >>"},
-        {41, "Name of smiles-pack", Text::InfoNameLabel, " Name of smiles-pack: "},
-        {73, "Folder found!", Text::QipFolderFound, "Folder found!\r\nIts path:"},
-        {74, "Its path", Text::QipFolderFound, "Folder found!\r\nIts path:"},
-        {88, "Error in file", Text::AboutSpErrorHead, "Error in file \"aboutSP.ini\": \r\n\r\n"},
-        {90, "In folder:", Text::PackDataFolderHead, "In folder: \""},
-        {106, "<< Previous", Text::BackButtonText, "<< Previous"},
-        {0, "", Text::ElapsedTimeLabel, "Passed time:"},
-        // Rows after 6 sit one data line later than their row in the table would suggest.
-        {0, "", Text::AboutProgramCaption, "t7"},
-        {0, "", Text::GdiSmileCount, "t75"},
-    };
-    std::map<int, std::string> lines;
-    for (const auto& row : rows)
-        lines[row.line] = row.data;
-    TestWorld world;
-    world.Write("Language\\English.txt", LanguageFileText(106, lines));
-    world.wizard.state.LanguageName = "English.txt";
-    LoadLanguage(world.wizard, "");
-    for (const auto& row : rows)
-        EXPECT_EQ(world.wizard.text[row.id], row.expected) << row.line;
-}
-
-// Which line of a file lands in a row: the header is never data, comments and empty lines are
-// skipped while a line of one blank is data, a short file keeps the texts it does not reach,
-// extra lines are ignored, a file that cannot be read gives the built-in texts, and the load
-// for the language page fills the first ten built-in or eleven file rows.
-TEST(LanguageFile, EachDataLineLandsInItsRow) {
-    const std::string commentHeader = LanguageFileText(
-        106, {}, "// looks like a comment but is the header\r\n\r\n// note\r\n\\\\ note");
+// Which line of a file lands in which row, with what punctuation: the header is never data,
+// comments and empty lines are skipped, a line of one blank is data, a short file keeps the
+// texts it does not reach, extra lines are ignored, an unreadable file gives the built-in texts,
+// and the language page's load fills the first ten built-in or eleven file rows.
+TEST(LanguageFile, EachDataLineLandsInItsRowWithItsPunctuation) {
+    const std::map<int, std::string> lines = {{5, "For XP."}, {6, "Version: "}, {41, "Name"},
+                                              {73, "Found!"}, {74, "Path"},     {106, "<< Prev"}};
+    const std::string punctuated = LanguageFileText(
+        106, lines, "// looks like a comment but is the header\r\n\r\n// note\r\n\\\\ note");
     std::string blank = LanguageFileText(106);
     blank.insert(blank.find("t3\r\n"), " \r\n");
     const std::string builtIn = kBuiltInLanguage, folder = "a folder", none = "no file";
-    const std::string full = LanguageFileText(106), shortFile = LanguageFileText(103);
+    const std::string shortFile = LanguageFileText(103);
     const bool partial = true;
-    const struct {
-        std::string file;
-        bool partial;
-        Text id;
-        const char* expected;
-    } cases[] = {
-        {commentHeader, false, Text::ExitQuestion, "t1"},
-        {commentHeader, false, Text::BackButtonText, "t106"},
+    // The file (or the built-in texts, a folder, none), whether only the page's texts are loaded,
+    // a row and its text.
+    const std::tuple<std::string, bool, Text, const char*> cases[] = {
+        {punctuated, false, Text::ExitQuestion, "t1"},
+        {punctuated, false, Text::AboutProgramVersion, "For XP.\r\nVelmora Version: 2.2.0.lang"},
+        {punctuated, false, Text::InfoNameLabel, " Name: "},
+        {punctuated, false, Text::QipFolderFound, "Found!\r\nPath:"},
+        {punctuated, false, Text::BackButtonText, "<< Prev"},
+        // Rows after 6 sit one data line later than their row in the table would suggest.
+        {punctuated, false, Text::GdiSmileCount, "t75"},
         {blank, false, Text::AboutProgramDescription, " "},
-        {blank, false, Text::AboutProgramTerms, "t3"},
         {shortFile, false, Text::AskWriteLog, "t103"},
         {shortFile, false, Text::AskOverwriteLog, "earlier"},
         {shortFile, false, Text::BackButtonText, "<< Back"},
         {LanguageFileText(110), false, Text::BackButtonText, "t106"},
-        {folder, partial, Text::NextButtonText, "Далее >>"},
-        {folder, false, Text::BackButtonText, "<< Назад"},
-        {none, false, Text::ElapsedTimeLabel, "Прошло времени:"},
+        {folder, partial, Text::ExitButtonText, "earlier"},
+        {none, false, Text::BackButtonText, "<< Назад"},
         {builtIn, partial, Text::NextButtonText, "Далее >>"},
         {builtIn, partial, Text::ExitButtonText, "earlier"},
-        {builtIn, partial, Text::BackButtonText, ""},
-        {full, partial, Text::ExitButtonText, "t11"},
-        {full, partial, Text::AboutPackCaption, "earlier"},
-        {full, partial, Text::BackButtonText, "<< Back"},
-        {full, partial, Text::ElapsedTimeLabel, "Passed time:"},
+        {punctuated, partial, Text::ExitButtonText, "t11"},
+        {punctuated, partial, Text::AboutPackCaption, "earlier"},
+        {punctuated, partial, Text::ElapsedTimeLabel, "Passed time:"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [file, firstTexts, id, expected] : cases) {
         TestWorld world;
-        for (const Text id : {Text::AskOverwriteLog, Text::ExitButtonText, Text::AboutPackCaption})
-            world.wizard.text[id] = "earlier";
-        if (c.file == folder) world.MakeFolder("Language\\A.txt");
-        if (c.file != folder && c.file != none) world.Write("Language\\A.txt", c.file);
-        const std::string name = c.file == builtIn ? builtIn : "A.txt";
+        for (const Text kept :
+             {Text::AskOverwriteLog, Text::ExitButtonText, Text::AboutPackCaption})
+            world.wizard.text[kept] = "earlier";
+        if (file == folder) world.MakeFolder("Language\\A.txt");
+        if (file != folder && file != none) world.Write("Language\\A.txt", file);
+        const std::string name = file == builtIn ? builtIn : "A.txt";
         world.wizard.state.LanguageName = name;
-        LoadLanguage(world.wizard, c.partial ? name : "");
-        EXPECT_EQ(world.wizard.text[c.id], c.expected) << c.file.substr(0, 20);
+        LoadLanguage(world.wizard, firstTexts ? name : "");
+        EXPECT_EQ(world.wizard.text[id], expected) << file.substr(0, 20);
     }
 }
 
-// The list: nothing without a ".txt" file; the built-in line, then complete files (at least
-// 103 data lines after the header); an incomplete file is a finding that names its line for
-// test mode's list and its file for the log, and only test mode lists it.
-TEST(LanguageList, CompleteFilesAreListedAndIncompleteOnesAreFindings) {
-    const std::string mark = kFaultyFileMark;
-    std::string blanks = "header\r\n";
-    for (int i = 0; i < 103; ++i)
-        blanks += " \r\n";  // a line of one blank is data
-    const std::vector<std::pair<std::string, std::string>> incomplete = {
-        {"Short.txt", LanguageFileText(102, {}, "Short") + "// a comment is no data\r\n\r\n"},
-        {"Folder.txt", ""}};
-    const std::vector<std::string> found = {"Folder" + mark + "|Folder.txt" + mark,
-                                            "Short [Short]" + mark + "|Short.txt" + mark};
-    const struct {
-        std::vector<std::pair<std::string, std::string>> files;  // no text: a folder
-        bool testMode;
-        std::vector<std::string> entries, findings;
-    } cases[] = {
-        {{}, true, {}, {}},
-        {{{"notes.text", "x"}}, true, {}, {}},
-        {{{"English.txt", LanguageFileText(106, {}, "English")},
-          {"Deutsch.TXT", LanguageFileText(103, {}, "")},
-          {"Blanks.txt", blanks}},
-         false,
-         {kBuiltInEntry, "Blanks [header]", "Deutsch", "English [English]"},
-         {}},
-        {incomplete, false, {kBuiltInEntry}, found},
-        {incomplete, true, {kBuiltInEntry, "Folder" + mark, "Short [Short]" + mark}, found},
-    };
-    for (const auto& c : cases) {
-        TestWorld world;
-        int languageFiles = 0;
-        for (const auto& [name, text] : c.files) {
-            if (text.empty()) world.MakeFolder("Language\\" + name);
-            if (!text.empty()) world.Write("Language\\" + name, text);
-            languageFiles += name != "notes.text";
-            EXPECT_EQ(IsLanguageFileComplete(world.realFiles, world.folder + "\\Language\\" + name),
-                      c.findings.empty() && name != "notes.text");
-        }
-        LanguageList list = FillLanguageList(world.realFiles, world.folder, c.testMode);
-        EXPECT_EQ(list.files, languageFiles);
-        // The files' lines sorted, as folders list them in any order.
-        std::sort(list.entries.begin() + !list.entries.empty(), list.entries.end());
-        EXPECT_EQ(list.entries, c.entries);
-        std::vector<std::string> findings;
-        for (const Finding& finding : list.findings) {
-            EXPECT_EQ(finding.severity, Severity::Warning);
-            EXPECT_EQ(finding.title, "");  // shown in the list, never in a box
-            findings.push_back(finding.text + "|" + finding.logText);
-        }
-        std::sort(findings.begin(), findings.end());
-        EXPECT_EQ(findings, c.findings);
-    }
-}
-
-class LanguageChoice : public ::testing::Test {
-  protected:
-    LanguageChoice() { world.wizard.state.LanguageName = kBuiltInLanguage; }
+// The list: nothing without a ".txt" file, else the built-in line and the complete files (103
+// data lines); an incomplete one is a finding, listed marked in test mode only. A new pick
+// loads the first texts of the file its line shows now (of two, the one listed last); a marked
+// line, or one whose file has another header by now, keeps the previous choice.
+TEST(LanguageList, CompleteFilesAreListedAndAPickLoadsWhatItsLineShowsNow) {
     TestWorld world;
-};
-
-TEST_F(LanguageChoice, APickLoadsTheFirstTextsOnceAndRemembersTheName) {
-    world.Write("Language\\English.txt", LanguageFileText(106, {{1, "Really quit?"}}, "English"));
-    WizardState& state = world.wizard.state;
-
-    // Before the focus report the first line counts as picked already; the report carries no
-    // selection.
-    EXPECT_FALSE(HandleLanguageChoice(world.wizard, 0, kBuiltInEntry));
-    EXPECT_FALSE(HandleLanguageChoice(world.wizard, -1, ""));
-    EXPECT_EQ(state.ListIndex, -1);
-
-    EXPECT_TRUE(HandleLanguageChoice(world.wizard, 1, "English [English]"));
-    EXPECT_EQ(state.LanguageName, "English.txt");
-    EXPECT_EQ(world.wizard.text[Text::ExitQuestion], "Really quit?");
-    EXPECT_EQ(state.ListIndex, 1);
-
-    // The same line again loads nothing, even though the file has changed meanwhile.
-    world.Write("Language\\English.txt", LanguageFileText(106, {{1, "Changed"}}, "English"));
-    EXPECT_FALSE(HandleLanguageChoice(world.wizard, 1, "English [English]"));
-    EXPECT_EQ(world.wizard.text[Text::ExitQuestion], "Really quit?");
-
-    EXPECT_TRUE(HandleLanguageChoice(world.wizard, 0, kBuiltInEntry));
-    EXPECT_EQ(state.LanguageName, "Russian");
-    EXPECT_EQ(world.wizard.text[Text::NextButtonText], "Далее >>");
-}
-
-// A picked line is looked up by what the files show now: a marked line, or one whose file has
-// another header by now, keeps the previous choice; of two files that show the same line, the
-// one the folder lists last is loaded.
-TEST_F(LanguageChoice, APickIsLookedUpByWhatTheFilesShowNow) {
-    world.Write("Language\\English.txt", LanguageFileText(106, {}, "Anglais"));
-    world.Write("Language\\Broken.txt", LanguageFileText(5, {}, "Broken"));
+    world.wizard.state.LanguageName = kBuiltInLanguage;
+    world.Write("Language\\notes.text", "x");
+    EXPECT_EQ(FillLanguageList(world.realFiles, world.folder, true).entries.size(), 0u);
+    world.Write("Language\\English.txt", LanguageFileText(103, {{1, "Really quit?"}}, "English"));
+    world.Write("Language\\Broken.TXT",
+                LanguageFileText(102, {}, "Broken") + "// a comment is no data\r\n\r\n");
+    world.MakeFolder("Language\\Folder.txt");
     world.Write("Language\\a.txt", LanguageFileText(106, {{1, "from a"}}, ""));
     world.Write("Language\\a.TXT", LanguageFileText(106, {{1, "from A"}}, ""));
+    const std::string mark = kFaultyFileMark, broken = "Broken [Broken]" + mark;
+    const std::vector<std::string> listed = {kBuiltInEntry, "English [English]", "a", "a"};
+    const std::vector<std::string> inTestMode = {kBuiltInEntry,   broken, "English [English]",
+                                                 "Folder" + mark, "a",    "a"};
+    for (const bool testMode : {false, true}) {
+        LanguageList list = FillLanguageList(world.realFiles, world.folder, testMode);
+        EXPECT_EQ(list.files, 5);
+        // The files' lines sorted, as folders list them in any order.
+        std::sort(list.entries.begin() + 1, list.entries.end());
+        EXPECT_EQ(list.entries, testMode ? inTestMode : listed);
+        std::vector<std::string> findings;
+        for (const Finding& f : list.findings) {
+            const bool inTheList = f.severity == Severity::Warning && f.title.empty();
+            findings.push_back(f.text + "|" + f.logText + (inTheList ? "" : " (in a box)"));
+        }
+        std::sort(findings.begin(), findings.end());
+        EXPECT_EQ(findings, (std::vector<std::string>{broken + "|Broken.TXT" + mark,
+                                                      "Folder" + mark + "|Folder.txt" + mark}));
+    }
+    EXPECT_TRUE(IsLanguageFileComplete(world.realFiles, world.folder + "\\Language\\English.txt"));
+    EXPECT_FALSE(IsLanguageFileComplete(world.realFiles, world.folder + "\\Language\\Broken.TXT"));
+
     std::string lastA;
     for (const FolderEntry& e : world.realFiles.ListFolder(world.folder + "\\Language"))
         if (LowerAscii(e.name) == "a.txt") lastA = e.name;
-    const std::pair<std::string, std::string> cases[] = {
-        {std::string("Broken [Broken]") + kFaultyFileMark, "Previous.txt"},
-        {"English [English]", "Previous.txt"},
-        {"a", lastA},
+    const std::string english = "English [English]", quit = "Really quit?";
+    // The line picked and what it shows; whether it loads, the language, its exit question.
+    const std::tuple<int, std::string, bool, std::string, std::string> steps[] = {
+        {0, kBuiltInEntry, false, kBuiltInLanguage, ""},
+        {-1, "", false, kBuiltInLanguage, ""},
+        {1, english, true, "English.txt", quit},
+        {1, english, false, "English.txt", quit},  // the file changes before this step
+        {2, broken, false, "English.txt", quit},
+        {3, english, false, "English.txt", quit},
+        {4, "a", true, lastA, lastA == "a.txt" ? "from a" : "from A"},
+        {0, kBuiltInEntry, true, kBuiltInLanguage, "Действительно хотите закрыть программу?"},
     };
-    for (const auto& [entry, name] : cases) {
-        world.wizard.state.LanguageName = "Previous.txt";
-        world.wizard.state.ListIndex = 0;
-        world.wizard.text[Text::ExitQuestion] = "Quit?";
-        EXPECT_EQ(HandleLanguageChoice(world.wizard, 1, entry), name != "Previous.txt");
+    for (const auto& [index, entry, loaded, name, exitQuestion] : steps) {
+        SCOPED_TRACE(std::to_string(index) + " " + entry);
+        EXPECT_EQ(HandleLanguageChoice(world.wizard, index, entry), loaded);
+        EXPECT_EQ(world.wizard.state.ListIndex, index);
         EXPECT_EQ(world.wizard.state.LanguageName, name);
-        EXPECT_EQ(world.wizard.text[Text::ExitQuestion], name == "Previous.txt" ? "Quit?"
-                                                         : lastA == "a.txt"     ? "from a"
-                                                                                : "from A");
+        EXPECT_EQ(world.wizard.text[Text::ExitQuestion], exitQuestion);
+        if (loaded && index == 1)
+            world.Write("Language\\English.txt",
+                        LanguageFileText(106, {{1, "Changed"}}, "Anglais"));
     }
 }
 
