@@ -114,20 +114,7 @@ class Trial : public SkinsChoice, public InstallProgressView, public Dialogs {
     } catch (const UnexpectedFileError&) {
         return PageResult::Stop;
     }
-    // Below the messenger's folder: a file's bytes (and "(read-only)"), "/" a folder, "-> " a link.
-    Tree Snapshot() const {
-        Tree tree;
-        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(qip)) {
-            const fs::path& path = entry.path();
-            std::ifstream in(path, std::ios::binary);
-            tree[path.string().substr(qip.size())] =
-                entry.is_symlink()     ? "-> " + fs::read_symlink(path).string()
-                : entry.is_directory() ? "/"
-                                       : std::string(std::istreambuf_iterator<char>(in), {}) +
-                                             (access(path.c_str(), W_OK) ? "(read-only)" : "");
-        }
-        return tree;
-    }
+    Tree Snapshot() const { return TakeSnapshot(qip); }
     // What the user saw, the skins' states, "started", Back on, the problems logged; after "=" each
     // changed folder ("folder: name=bytes" or "folder -"). P: program folder, ¶: CR LF, ~: rule.
     std::string Shown() const {

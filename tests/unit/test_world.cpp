@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -55,6 +56,22 @@ void TestWorld::FillSmileFolder(const std::string& name, int smiles, int defineL
     for (int i = 0; i < smiles; ++i)
         WriteBytes(folder + "\\" + std::to_string(i) + extension, "");
     Write(folder + "\\_define.ini", ListLines(defineLines));
+}
+
+Snapshot TakeSnapshot(const std::string& folder) {
+    namespace fs = std::filesystem;
+    Snapshot tree;
+    if (!fs::exists(folder)) return tree;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+        const fs::path& path = entry.path();
+        std::ifstream in(path, std::ios::binary);
+        tree[path.string().substr(folder.size())] =
+            entry.is_symlink()     ? "-> " + fs::read_symlink(path).string()
+            : entry.is_directory() ? "/"
+                                   : std::string(std::istreambuf_iterator<char>(in), {}) +
+                                         (access(path.c_str(), W_OK) ? "(read-only)" : "");
+    }
+    return tree;
 }
 
 }  // namespace velmora::test

@@ -117,4 +117,9 @@ class TestWorld {
     Wizard wizard;
 };
 
+// Every file and folder below a folder by its path there: its bytes and "(read-only)", "/" for
+// a folder, or "-> " and where a link leads.
+using Snapshot = std::map<std::string, std::string>;
+Snapshot TakeSnapshot(const std::string& folder);
+
 }  // namespace velmora::test
