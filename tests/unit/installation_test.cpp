@@ -323,7 +323,8 @@ TEST(Installation, WhatTheUserSeesAndWhatChangesOnDiskAlsoWhenAnyChangeFails) {
     }
 }
 
-// Names that cannot be a folder's, what the lite list leaves out, the elapsed time as shown.
+// Names that cannot be a folder's, what the lite list leaves out, the elapsed time as shown,
+// the fields of a record as written.
 TEST(Installation, TheSmallRules) {
     for (const char* name : {"..", "x.", "x ", "COM1.txt", "a\tb", "", "lpt³ .x", "Com²", "what?"})
         EXPECT_NE(FolderNameFault(name), "") << name;
@@ -342,6 +343,16 @@ TEST(Installation, TheSmallRules) {
     StartClock(clock, 0xFFFFF000);
     clock.paused = 1000;
     EXPECT_EQ(ElapsedMs(clock, 0x1000), 0x2000u - 1000);
+
+    TestWorld world;
+    WriteVersionRecord(world.realFiles, world.folder, "Sunny 1.0 full 01.01.2026", "Static", "12");
+    const std::string record = world.folder + "\\" + kVersionRecordName;
+    for (const auto& [field, text] : {std::pair{RecordField::Identity, "Sunny 1.0 full 01.01.2026"},
+                                      {RecordField::Amount, "12"},
+                                      {RecordField::Type, "Static"}}) {
+        EXPECT_EQ(ReadVersionRecord(world.realFiles, record, field), text);
+        EXPECT_EQ(ReadVersionRecord(world.realFiles, record + ".none", field), "");
+    }
 }
 
 }  // namespace

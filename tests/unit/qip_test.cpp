@@ -49,7 +49,10 @@ TEST(QipFolder, TheFolderOrAnAncestorHoldsTheMessengerItsVersionAndItsSkins) {
         const std::string exe = expected == infium ? "\\infium.exe" : "\\qip.exe";
         EXPECT_EQ(RunningCopyTarget(expected + exe, reader).isInfium, isInfium);
     }
-    EXPECT_EQ(FolderOf("C:\\qip.exe"), "C:\\");
+    for (const auto& [path, folder] : {std::pair{"C:\\qip.exe", "C:\\"},
+                                       {"C:\\QIP\\qip.exe", "C:\\QIP"},
+                                       {"qip.exe", "qip.exe"}})
+        EXPECT_EQ(FolderOf(path), folder);
 
     world.MakeFolder("Both\\Skins\\Bare");
     world.Write("Both\\Skins\\Green\\Smilies", "a file, not a folder");
