@@ -324,7 +324,7 @@ TEST(Installation, WhatTheUserSeesAndWhatChangesOnDiskAlsoWhenAnyChangeFails) {
 }
 
 // Names that cannot be a folder's, what the lite list leaves out, the elapsed time as shown,
-// the fields of a record as written.
+// the fields of a record as written, a journal's step that names no folder.
 TEST(Installation, TheSmallRules) {
     for (const char* name : {"..", "x.", "x ", "COM1.txt", "a\tb", "", "lpt³ .x", "Com²", "what?"})
         EXPECT_NE(FolderNameFault(name), "") << name;
@@ -353,6 +353,11 @@ TEST(Installation, TheSmallRules) {
         EXPECT_EQ(ReadVersionRecord(world.realFiles, record, field), text);
         EXPECT_EQ(ReadVersionRecord(world.realFiles, record + ".none", field), "");
     }
+
+    UnitPlan plan;
+    std::string journal = PlanText(plan);
+    EXPECT_TRUE(ParsePlanText(journal, plan));
+    EXPECT_FALSE(ParsePlanText(journal.insert(journal.rfind("end"), "copy\tx\r\n"), plan));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "base/text_lines.h"
 #include "lang/language.h"
 #include "lang/language_list.h"
+#include "lang/text_table.h"
 #include "test_world.h"
 
 namespace velmora::test {
@@ -32,6 +33,14 @@ TEST(LanguageFile, TheBuiltInTableAndTheShippedEnglishFile) {
     EXPECT_EQ(text[Text::AboutProgramVersion],
               "Предназначена для Windows XP и выше.\r\nVelmora Версия: 2.2.0.lang");
     EXPECT_EQ(text[Text::ElapsedTimeLabel], "Прошло времени:");
+    // Every data line but the two that continue a text has a row, each for a text of its own.
+    std::set<Text> rows;
+    for (int line = 1; line <= kLastDataLine; ++line) {
+        const TextRow* row = FindTextRow(line);
+        EXPECT_EQ(row == nullptr, line == 6 || line == 74) << line;
+        if (row) rows.insert(row->id);
+    }
+    EXPECT_EQ(rows.size(), static_cast<size_t>(kLastDataLine - 2));
 
     EXPECT_EQ(FillLanguageList(world.realFiles, VELMORA_EXAMPLES, false).entries,
               (std::vector<std::string>{kBuiltInEntry, "English [English]"}));

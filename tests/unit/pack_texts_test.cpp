@@ -32,7 +32,10 @@ TEST(PackTexts, TheChosenLanguageElseEnglishElseRussianAndTestModeNamesTheFirstF
         {kBoth, "Russian", false, "Привет", Text::Count},
         {kBoth, "Deutsch.txt", false, "Hello||second paragraph", Text::Count},
         {"Russian|list: end|Language: Russian|Привет", "English.txt", false, "Привет", Text::Count},
-        // Nothing without a section, for names in small letters, or without the list's end.
+        // Nothing without a declared section, for names in small letters, or without the list's
+        // end.
+        {"German|List: end|Language: Russian|Привет|Language: end", "x.txt", false, "",
+         Text::Count},
         {"English|x.txt|List: end|Language: English|Hello", "x.txt", false, "", Text::Count},
         {"english|List: end|Language: English|Hello", "x.txt", false, "", Text::Count},
         {"English|List: end|language: English|Hello", "x.txt", false, "", Text::Count},
@@ -86,9 +89,9 @@ TEST(TextLines, EveryReaderGetsItsLinesAlike) {
         EXPECT_EQ(ReadLines(world.realFiles, world.Path("a.txt")).lines, lines) << bytes;
     }
     std::string comments;
-    for (const char* line : {"//", "\\\\ n", "/", " // x", "/\\", ""})
+    for (const char* line : {"//", "\\\\ n", "/", " // x", "/\\", "\\/", ""})
         comments += IsCommentLine(line) ? "1" : "0";
-    EXPECT_EQ(comments, "110000");
+    EXPECT_EQ(comments, "1100000");
     EXPECT_EQ(LowerAscii("ВЫХОД SmilesPACK"), "ВЫХОД smilespack");
 }
 

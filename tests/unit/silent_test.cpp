@@ -36,22 +36,33 @@ void CopySamplePack(TestWorld& world, const std::string& file = "", const std::s
     world.WriteBytes(file, text.replace(text.find(from), from.size(), to));
 }
 
-// The sample pack passes the author's check in both shipped languages; a command line the
-// checker cannot follow says so and checks nothing.
+// The sample pack passes the author's check in both shipped languages, the option before or
+// after the folder; a command line the checker cannot follow says so and checks nothing.
 TEST(PackCheck, SamplePackPassesAndAnUnusableCommandLineChecksNothing) {
     PosixFiles files;
     std::string output;
-    for (const char* lang : {"Russian", "English"}) {
-        EXPECT_EQ(RunPackCheck(files, {"--lang", lang, VELMORA_EXAMPLES}, "2.2.0.lang", output), 0);
+    const std::pair<std::vector<std::string>, std::string> usable[] = {
+        {{"--lang", "Russian", VELMORA_EXAMPLES}, "Информация о смайл-паке:\n"},
+        {{VELMORA_EXAMPLES, "--lang", "English"}, "Smiles pack information:\n"},
+    };
+    for (const auto& [arguments, caption] : usable) {
+        EXPECT_EQ(RunPackCheck(files, arguments, "2.2.0.lang", output), 0);
+        EXPECT_EQ(output.rfind(caption, 0), 0u) << output;
         EXPECT_NE(output.find(": Velmora Sunny Smiles 1.0\n"), std::string::npos) << output;
     }
-    const std::vector<std::vector<std::string>> unusable = {{},
-                                                            {"--lang", "German", VELMORA_EXAMPLES},
-                                                            {VELMORA_EXAMPLES, "more"},
-                                                            {"/no/such/folder"}};
-    for (const std::vector<std::string>& arguments : unusable) {
+    // A command line the checker refuses, and the reason it gives.
+    const std::pair<std::vector<std::string>, std::string> unusable[] = {
+        {{}, "no folder given"},
+        {{"--lang", "German", VELMORA_EXAMPLES}, "no language file \"German\""},
+        {{VELMORA_EXAMPLES, "more"}, "unexpected argument \"more\""},
+        {{VELMORA_EXAMPLES, "--lang"}, "unexpected argument \"--lang\""},
+        {{"-x"}, "unexpected argument \"-x\""},
+        {{"--x"}, "unexpected argument \"--x\""},
+        {{"/no/such/folder"}, "\"/no/such/folder\" is not a folder"},
+    };
+    for (const auto& [arguments, reason] : unusable) {
         EXPECT_EQ(RunPackCheck(files, arguments, "2.2.0.lang", output), 3);
-        EXPECT_EQ(output.rfind("velmora-check: ", 0), 0u) << output;
+        EXPECT_EQ(output.rfind("velmora-check: " + reason, 0), 0u) << output;
     }
 }
 
@@ -63,6 +74,7 @@ TEST(PackCheck, TheAuthorsCheckPrintsWhatTestModeShows) {
         {"Source SMP\\Animated Single Full Light\\_define.ini", "\r\ntongue.gif,:-P,:P", "", 2},
         {"Source SMP\\SMP.ini", "\nfulllite", "\nbogus", 2},
         {"Source SMP\\SMP.ini", "yes\r\n36", "yes\r\n40", 1},
+        {"Source SMP\\aboutSP.ini", "English\r\nList", "English\r\nGerman\r\nList", 1},
         {"Language\\English.txt", "", "", 1},  // an incomplete language file beside the pack
     };
     for (const auto& [file, from, to, status] : cases) {
@@ -140,7 +152,18 @@ TEST(SilentOptions, TheCommandLineAsOneTable) {
 // The sample pack beside the program, the demo messenger as "QIP" with its program, the fault.
 void Prepare(TestWorld& world, const std::string& messenger, const std::string& fault) {
     const std::string smpIni = "Source SMP\\SMP.ini";
-    CopySamplePack(world, smpIni, fault == "unsafe name" ? "Velmora Sunny Smiles" : "", "Sunny:");
+    // What a fault changes in SMP.ini.
+    const std::map<std::string, std::pair<std::string, std::string>> smpChanges = {
+        {"unsafe name", {"Velmora Sunny Smiles", "Sunny:"}},
+        {"no agreement asked", {"example\r\nyes", "example\r\nno"}}};
+    const auto change = smpChanges.find(fault);
+    const bool changed = change != smpChanges.end();
+    CopySamplePack(world, smpIni, changed ? change->second.first : "",
+                   changed ? change->second.second : "");
+    if (fault == "a language file") {
+        fs::copy(fs::path(VELMORA_EXAMPLES) / "Language", world.Path("Language"),
+                 fs::copy_options::recursive);
+    }
     const std::string program = messenger == "QIP Infium" ? "infium.exe" : "qip.exe";
     if (!messenger.empty()) {
         fs::copy(fs::path(VELMORA_EXAMPLES) / "demo" / messenger, world.Path("QIP"),
@@ -182,6 +205,10 @@ TEST(SilentRun, HowARunEndsIsItsExitCode) {
          "Удалить старую версию?\r\n  -> No\r\n"},
         {"QIP Infium", "running", "/AGREE|/REMOVEOLD", installed, '~', "  -> Yes\r\n"},
         {"QIP 2005", "", "/QIP=*\\QIP", refused, '=', "Give /AGREE to accept it."},
+        {"QIP 2005", "no agreement asked", "/QIP=*\\QIP|/SKINS=Graphite Night", installed, '~', "",
+         "F--"},
+        {"QIP 2005", "a language file", "/QIP=*\\QIP|/AGREE|/LANG=russian", installed, '~',
+         "Скин: Morning Mist", "FFF"},
         {"", "", "/QIP=*\\QIP|/AGREE", none, '=', "QIP не обнаружен!"},
         {"QIP 2005", "", "/AGREE", none, '=', ""},
         {"QIP 2005", "running twice", "/AGREE", none, '=',
