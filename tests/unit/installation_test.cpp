@@ -273,6 +273,10 @@ const Installation kInstallations[] = {
      "stop: list | * | {Eyn *анимированных смайлов: 1¶*~¶ ОШИБКА ПРИ УСТАНОВКЕ!!!¶ Выйти из прогр"
      "аммы установки? | skins 22111 started | log¶Error at copying file: *Lite Dark\\_define.ini¶"
      "Restored as it was before the installation: *Skin1\\Smilies\\Static¶Restored *Animated ="},
+    {"2005, an old smile held open", "1", "LightSingle", "!Skins/Skin1/Smilies/Animated/1.gif", "Y",
+     "stop: list | progress 2 | {Eyn *анимированных смайлов: 2¶*: 1¶*статических смайлов: 2¶*: 0~"
+     "*? | skins 21111 started | log¶Error at copying file: *Full Light\\1.gif¶Restored*Static¶Re"
+     "stored*Animated ="},
     {"2005, a source folder gone", "12", "fulllite", "-../Source SMP/Static Single Full Light", "Y",
      "stop: list | progress 4 | {Eyn *статических смайлов: 1~*? | skins 22111 started | log¶Error"
      " at copying file: P/Source SMP/Static Single Full Light\\_define.ini ="},
