@@ -152,14 +152,12 @@ TEST(SilentOptions, TheCommandLineAsOneTable) {
 // The sample pack beside the program, the demo messenger as "QIP" with its program, the fault.
 void Prepare(TestWorld& world, const std::string& messenger, const std::string& fault) {
     const std::string smpIni = "Source SMP\\SMP.ini";
-    // What a fault changes in SMP.ini.
-    const std::map<std::string, std::pair<std::string, std::string>> smpChanges = {
+    // What a fault changes in SMP.ini; nothing for the others.
+    std::map<std::string, std::pair<std::string, std::string>> smpChanges = {
         {"unsafe name", {"Velmora Sunny Smiles", "Sunny:"}},
         {"no agreement asked", {"example\r\nyes", "example\r\nno"}}};
-    const auto change = smpChanges.find(fault);
-    const bool changed = change != smpChanges.end();
-    CopySamplePack(world, smpIni, changed ? change->second.first : "",
-                   changed ? change->second.second : "");
+    const auto& [from, to] = smpChanges[fault];
+    CopySamplePack(world, smpIni, from, to);
     if (fault == "a language file") {
         fs::copy(fs::path(VELMORA_EXAMPLES) / "Language", world.Path("Language"),
                  fs::copy_options::recursive);
